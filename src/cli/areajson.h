@@ -1,0 +1,17 @@
+#pragma once
+// The area as JSON, with the model's field names as keys; text decoded by one code page.
+#include "cli/textcodec.h"
+#include "model/roomlist.h"
+
+#include <nlohmann/json.hpp>
+
+nlohmann::ordered_json AreaToJson(const TRoomList& area, int version, const TTextCodec& codec);
+// Fills a new area; keys that are missing keep the new object's defaults.
+void AreaFromJson(const nlohmann::json& j, TRoomList& area, const TTextCodec& codec);
+
+// Pieces shared with the database documents.
+nlohmann::ordered_json ItemToJson(const TItem& item, const TTextCodec& codec);
+void ItemFromJson(const nlohmann::json& j, TItem& item, const TTextCodec& codec);
+nlohmann::ordered_json StringsToJson(const TStrings& list, const TTextCodec& codec);
+void StringsFromJson(const nlohmann::json& j, const char* key, TStrings& list, const TTextCodec& codec);
+void StringFromJson(const nlohmann::json& j, const char* key, std::string& s, const TTextCodec& codec);

@@ -1,0 +1,9 @@
+#pragma once
+// The commands of kesterbrandor-cli; each returns its exit code and throws EKbError for
+// a file that cannot be read or written, ECliUsage for wrong usage.
+#include "cli/cliargs.h"
+
+#include <ostream>
+
+int CmdDump(const TCliArgs& args, std::ostream& out);
+int CmdBuild(const TCliArgs& args, std::ostream& out);

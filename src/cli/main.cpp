@@ -1,0 +1,48 @@
+// kesterbrandor-cli: the area and database files and the exports without a display.
+#include "cli/commands.h"
+#include "kberror.h"
+
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace {
+const char* const kUsage =
+    "usage: kesterbrandor-cli COMMAND ARGS [options]\n"
+    "  dump AREA.arf                 JSON of the whole area on stdout\n"
+    "  build AREA.json OUT.arf       JSON (as dump prints it) to an area file\n"
+    "options: --encoding NAME (default windows-1250) for the text in JSON; --help\n"
+    "exit codes: 0 done, 1 validation found errors, 2 wrong usage, 3 a file could not be read or written\n";
+
+using TCommand = std::function<int(const TCliArgs&, std::ostream&)>;
+
+const std::map<std::string, TCommand>& Commands()
+{
+    static const std::map<std::string, TCommand> commands = {
+        {"dump", CmdDump},
+        {"build", CmdBuild},
+    };
+    return commands;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const TCliArgs args = ParseCliArgs(argc, argv);
+        if (args.Flag("--help") || args.Command == "help") {
+            std::cout << kUsage;
+            return exitDone;
+        }
+        auto it = Commands().find(args.Command);
+        if (it == Commands().end())
+            throw ECliUsage(args.Command.empty() ? "No command given." : "Unknown command '" + args.Command + "'.");
+        return it->second(args, std::cout);
+    } catch (const ECliUsage& e) {
+        std::cerr << e.what() << "\n" << kUsage;
+        return exitUsage;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return exitFileError;
+    }
+}

@@ -1,0 +1,231 @@
+#include "files/areafile.h"
+
+#include "files/bytestream.h"
+#include "files/itemrecord.h"
+#include "files/savefile.h"
+#include "files/zstream.h"
+
+const char* const AreaFileSignature = "Kesterbrandor - Kaj";
+const char* const BadFormatMessage = "\xC5\xA0patn\xC3\xBD form\xC3\xA1t souboru";
+
+namespace {
+constexpr int kMinRoomRecord = 72; // cell and links: present in every version
+constexpr int kMinDescriptionRecord = 8;
+constexpr int kMinExitRecord = 9;
+
+std::string RoomOwner(const TRoom& room, bool templateRoom)
+{
+    std::string s = templateRoom ? "template room" : "room " + std::to_string(room.Number);
+    s += " at (" + std::to_string(room.X) + ", " + std::to_string(room.Y) + ")";
+    if (!room.FileName.empty() && room.FileName.size() <= 200)
+        s += " \"" + room.FileName + "\"";
+    return s;
+}
+
+void WriteRoom(TByteWriter& w, const TRoom& room, bool templateRoom)
+{
+    w.SetOwner(RoomOwner(room, templateRoom));
+    w.WriteInt32(room.X);
+    w.WriteInt32(room.Y);
+    for (const TGridPoint& p : room.CompassLinks) {
+        w.WriteInt32(p.X);
+        w.WriteInt32(p.Y);
+    }
+    w.WriteInt32(static_cast<int32_t>(room.AreaTypes));
+    w.WriteString(room.FileName, "FileName");
+    w.WriteString(room.Short, "Short");
+    w.WriteInt32(static_cast<int32_t>(room.Items.size()));
+    for (const TItem& item : room.Items)
+        WriteItemRecord(w, item);
+    w.WriteInt32(static_cast<int32_t>(room.Descriptions.size()));
+    for (const TRoomDescription& d : room.Descriptions) {
+        w.WriteString(d.Name, "description name");
+        w.WriteStringList(d.Text, ("description \"" + d.Name.substr(0, 40) + "\"").c_str());
+    }
+    w.WriteInt32(room.Number);
+    w.WriteInt32(3);
+    w.WriteInt32(room.DayLight);
+    w.WriteInt32(room.NightLight);
+    w.WriteInt32(room.AmbientLight);
+    w.WriteInt32(static_cast<int32_t>(room.Exits.size()));
+    for (const TExit& e : room.Exits) {
+        w.WriteByte(e.Kind);
+        w.WriteString(e.ID, "exit ID");
+        w.WriteInt32(e.Target);
+    }
+    w.WriteStringList(room.Script, "Script");
+    w.WriteByte(room.ScriptEnabled ? 1 : 0);
+}
+
+void ReadRoom(TByteReader& r, TRoom& room, int version)
+{
+    r.ReadInt32(room.X);
+    r.ReadInt32(room.Y);
+    for (TGridPoint& p : room.CompassLinks) {
+        r.ReadInt32(p.X);
+        r.ReadInt32(p.Y);
+    }
+    if (version >= 2) {
+        int32_t types = static_cast<int32_t>(room.AreaTypes);
+        r.ReadInt32(types);
+        room.AreaTypes = static_cast<TAreaTypes>(types);
+        r.ReadString(room.FileName);
+        r.ReadString(room.Short);
+        const bool senses = version >= 11;
+        const int32_t items = r.ReadCount(MinItemRecordSize(senses), "an item count");
+        for (int32_t i = 0; i < items; ++i) {
+            TItem item;
+            ReadItemRecord(r, item, senses);
+            room.Items.push_back(std::move(item));
+        }
+        const int32_t descs = r.ReadCount(kMinDescriptionRecord, "a description count");
+        for (int32_t i = 0; i < descs; ++i) {
+            TRoomDescription d;
+            r.ReadString(d.Name);
+            r.ReadStringList(d.Text);
+            if (!d.Text.empty())
+                room.Descriptions.push_back(std::move(d));
+        }
+    }
+    if (version >= 3)
+        r.ReadInt32(room.Number);
+    if (version >= 4) {
+        int32_t ignoredCount = 0;
+        r.ReadInt32(ignoredCount);
+        r.ReadInt32(room.DayLight);
+        r.ReadInt32(room.NightLight);
+        r.ReadInt32(room.AmbientLight);
+    }
+    if (version >= 7) {
+        const int32_t exits = r.ReadCount(kMinExitRecord, "an exit count");
+        for (int32_t i = 0; i < exits; ++i) {
+            TExit e;
+            r.ReadByte(e.Kind);
+            r.ReadString(e.ID);
+            r.ReadInt32(e.Target);
+            room.Exits.push_back(std::move(e));
+        }
+    }
+    if (version >= 13) {
+        r.ReadStringList(room.Script);
+        r.ReadBool(room.ScriptEnabled);
+    }
+}
+
+int ReadArea(const TInflateResult& inflated, TRoomList& area)
+{
+    TByteReader r(inflated.Data, inflated.Damaged, inflated.Message);
+    std::string signature;
+    try {
+        r.ReadString(signature);
+    } catch (const EKbError&) {
+        signature.clear(); // an unreadable start counts as a wrong signature
+    }
+    int32_t version = -1;
+    if (signature == AreaFileSignature)
+        r.ReadInt32(version);
+    if (signature != AreaFileSignature || version > AreaFileVersion || version < 0)
+        throw EKbError(BadFormatMessage);
+
+    r.ReadInt32(area.Width);
+    r.ReadInt32(area.Height);
+    if (version >= 3) {
+        r.ReadByte(area.FileNameFormat);
+        r.ReadString(area.FilePrefix);
+        r.ReadString(area.FileMiddle);
+        r.ReadString(area.FilePostfix);
+        r.ReadInt32(area.LastNumber);
+    }
+    if (version >= 6)
+        r.ReadByte(area.FileDigits);
+    if (version >= 8)
+        r.ReadStringList(area.FileHeader);
+    if (version >= 10)
+        r.ReadStringList(area.ScriptTemplate);
+    if (version >= 12) {
+        r.ReadInt32(area.WrapFirst);
+        r.ReadInt32(area.WrapOther);
+    }
+    if (version >= 14)
+        r.ReadInt32(area.EditorHeight);
+
+    const int32_t rooms = r.ReadCount(kMinRoomRecord, "the room count");
+    for (int32_t i = 0; i < rooms; ++i) {
+        auto room = std::make_unique<TRoom>();
+        ReadRoom(r, *room, version);
+        if (room->Number == 0)
+            room->Number = ++area.LastNumber;
+        area.Add(std::move(room));
+    }
+
+    int stored = 0;
+    if (version >= 15)
+        stored = r.ReadCount(kMinRoomRecord, "the template room count");
+    else if (version >= 5)
+        stored = 1;
+    for (int i = 0; i < stored; ++i) {
+        auto room = std::make_unique<TRoom>();
+        ReadRoom(r, *room, version);
+        area.DefaultRooms.Add(std::move(room));
+    }
+    while (area.DefaultRooms.Count() < 10)
+        area.DefaultRooms.Add(std::make_unique<TRoom>());
+
+    if (version >= 9)
+        for (int32_t& c : area.Colors)
+            r.ReadInt32(c);
+    return version;
+}
+} // namespace
+
+std::string AreaToInflatedBytes(const TRoomList& area)
+{
+    TByteWriter w;
+    w.WriteString(AreaFileSignature);
+    w.WriteInt32(AreaFileVersion);
+    w.WriteInt32(area.Width);
+    w.WriteInt32(area.Height);
+    w.SetOwner("the area settings");
+    w.WriteByte(area.FileNameFormat);
+    w.WriteString(area.FilePrefix, "FilePrefix");
+    w.WriteString(area.FileMiddle, "FileMiddle");
+    w.WriteString(area.FilePostfix, "FilePostfix");
+    w.WriteInt32(area.LastNumber);
+    w.WriteByte(area.FileDigits);
+    w.WriteStringList(area.FileHeader, "FileHeader");
+    w.WriteStringList(area.ScriptTemplate, "ScriptTemplate");
+    w.WriteInt32(area.WrapFirst);
+    w.WriteInt32(area.WrapOther);
+    w.WriteInt32(area.EditorHeight);
+    w.WriteInt32(area.Count());
+    for (int i = 0; i < area.Count(); ++i)
+        WriteRoom(w, area[i], false);
+    w.WriteInt32(area.DefaultRooms.Count());
+    for (int i = 0; i < area.DefaultRooms.Count(); ++i)
+        WriteRoom(w, area.DefaultRooms[i], true);
+    for (int32_t c : area.Colors)
+        w.WriteInt32(c);
+    return w.TakeBytes();
+}
+
+bool SaveArea(const std::string& fileName, const TRoomList& area)
+{
+    SaveFileAtomically(fileName, DeflateBytes(AreaToInflatedBytes(area)));
+    return true;
+}
+
+int LoadAreaFromCompressed(const std::string& compressed, TRoomList& area)
+{
+    const TInflateResult inflated = InflateBytes(compressed);
+    const int version = ReadArea(inflated, area);
+    area.Modified = false;
+    return version;
+}
+
+int LoadArea(const std::string& fileName, TRoomList& area)
+{
+    const std::string compressed = ReadWholeFile(fileName);
+    const int version = LoadAreaFromCompressed(compressed, area);
+    area.FileName = fileName;
+    return version;
+}

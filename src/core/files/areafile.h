@@ -1,0 +1,19 @@
+#pragma once
+// The area file (.arf): one zlib stream; written as version 15, read from versions 0 to 15.
+#include "model/roomlist.h"
+
+#include <string>
+
+constexpr int AreaFileVersion = 15;
+extern const char* const AreaFileSignature; // "Kesterbrandor - Kaj"
+extern const char* const BadFormatMessage;  // "Špatný formát souboru"
+
+// Writes the area safely (the old file survives any failure). Strings over 65535 bytes are
+// refused before the file is touched. Does not change Modified.
+bool SaveArea(const std::string& fileName, const TRoomList& area);
+// Reads into an area the caller has cleared; returns the file's version.
+int LoadArea(const std::string& fileName, TRoomList& area);
+
+// The same on bytes: the inflated content, and reading from a whole compressed file image.
+std::string AreaToInflatedBytes(const TRoomList& area);
+int LoadAreaFromCompressed(const std::string& compressed, TRoomList& area);

@@ -1,0 +1,11 @@
+#pragma once
+// Safe saving, used by every writer: the bytes go to a temporary file beside the target,
+// which replaces the target only when completely written. A failure keeps the old file.
+#include <string>
+
+void SaveFileAtomically(const std::string& fileName, const std::string& bytes);
+
+// Reads a whole file; raises the open error when it cannot be opened.
+std::string ReadWholeFile(const std::string& fileName);
+// Like ReadWholeFile, but returns false when the file cannot be opened.
+bool TryReadWholeFile(const std::string& fileName, std::string& bytes);

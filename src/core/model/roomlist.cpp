@@ -1,0 +1,255 @@
+#include "model/roomlist.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+bool PtrPositionLess(const std::unique_ptr<TRoom>& a, const std::unique_ptr<TRoom>& b)
+{
+    return PositionLess(*a, *b);
+}
+
+// Sign of the comparison of a room's cell with (x, y) in position order.
+int ComparePosition(const TRoom& r, int32_t x, int32_t y)
+{
+    if (r.Y != y)
+        return r.Y < y ? -1 : 1;
+    if (r.X != x)
+        return r.X < x ? -1 : 1;
+    return 0;
+}
+} // namespace
+
+TRoomList::TRoomList(int32_t width, int32_t height)
+{
+    Width = width;
+    Height = height;
+    FileHeader = DefaultFileHeader();
+    ScriptTemplate = DefaultScriptTemplate();
+    Colors = DefaultColors();
+}
+
+int TRoomList::IndexOf(const TRoom* room) const
+{
+    for (size_t i = 0; i < m_rooms.size(); ++i)
+        if (m_rooms[i].get() == room)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void TRoomList::Clear()
+{
+    while (!m_rooms.empty())
+        m_rooms.pop_back();
+    m_positionOrdered = true;
+    DefaultRooms.Clear();
+    LastNumber = 0;
+}
+
+void TRoomList::Assign(const TRoomList& source)
+{
+    if (&source == this)
+        return;
+    static_cast<TAreaFields&>(*this) = source;
+    m_rooms.clear();
+    m_rooms.reserve(source.m_rooms.size());
+    for (const auto& r : source.m_rooms)
+        m_rooms.push_back(std::make_unique<TRoom>(*r));
+    DefaultRooms.Clear();
+    DefaultRooms.AddCopies(source.DefaultRooms);
+    AutoSort = true;
+    m_positionOrdered = false;
+    SortByPosition();
+}
+
+void TRoomList::AdoptRooms(std::vector<std::unique_ptr<TRoom>> rooms)
+{
+    m_rooms = std::move(rooms);
+    m_positionOrdered = false;
+    SortByPosition();
+}
+
+void TRoomList::SortIfNeeded()
+{
+    if (AutoSort && !m_positionOrdered)
+        SortByPosition();
+}
+
+TRoom* TRoomList::Add(std::unique_ptr<TRoom> room)
+{
+    TRoom* raw = room.get();
+    if (m_positionOrdered) {
+        // Inserting at the sorted place keeps the order; appending in order is the common case.
+        if (m_rooms.empty() || !PositionLess(*raw, *m_rooms.back())) {
+            m_rooms.push_back(std::move(room));
+        } else if (AutoSort) {
+            auto at = std::upper_bound(m_rooms.begin(), m_rooms.end(), room, PtrPositionLess);
+            m_rooms.insert(at, std::move(room));
+        } else {
+            m_rooms.push_back(std::move(room));
+            m_positionOrdered = false;
+        }
+    } else {
+        m_rooms.push_back(std::move(room));
+        SortIfNeeded();
+    }
+    return raw;
+}
+
+std::unique_ptr<TRoom> TRoomList::Delete(int index)
+{
+    if (index < 0 || index >= Count())
+        return nullptr;
+    std::unique_ptr<TRoom> r = std::move(m_rooms[index]);
+    m_rooms.erase(m_rooms.begin() + index);
+    SortIfNeeded();
+    return r;
+}
+
+std::unique_ptr<TRoom> TRoomList::Remove(const TRoom* room)
+{
+    return Delete(IndexOf(room));
+}
+
+const TRoom* TRoomList::RoomAt(int32_t x, int32_t y) const
+{
+    if (!m_positionOrdered) {
+        for (const auto& r : m_rooms)
+            if (r->X == x && r->Y == y)
+                return r.get();
+        return nullptr;
+    }
+    size_t lo = 0, hi = m_rooms.size();
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        const int c = ComparePosition(*m_rooms[mid], x, y);
+        if (c == 0)
+            return m_rooms[mid].get();
+        if (c < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return nullptr;
+}
+
+TRoom* TRoomList::RoomAt(int32_t x, int32_t y)
+{
+    return const_cast<TRoom*>(static_cast<const TRoomList*>(this)->RoomAt(x, y));
+}
+
+bool TRoomList::Scan(ScanAxis axis, int32_t x, int32_t y, TGridPoint& back, TGridPoint& forward) const
+{
+    // Step vectors of the backward side; the forward side steps the opposite way.
+    int dx = 0, dy = 0;
+    switch (axis) {
+    case ScanAxis::WE: dx = -1; break;
+    case ScanAxis::NS: dy = -1; break;
+    case ScanAxis::NWSE: dx = -1; dy = -1; break;
+    case ScanAxis::SWNE: dx = -1; dy = 1; break;
+    }
+    // The last cell probed on each side lies just outside the grid (0 or Width/Height + 1,
+    // -1 on the diagonals' low sides), whichever comes first.
+    auto outside = [&](int64_t cx, int64_t cy, int sx, int sy) {
+        if (axis == ScanAxis::WE)
+            return sx < 0 ? cx <= 0 : cx >= int64_t(Width) + 1;
+        if (axis == ScanAxis::NS)
+            return sy < 0 ? cy <= 0 : cy >= int64_t(Height) + 1;
+        const bool xOut = sx < 0 ? cx < 0 : cx > Width;
+        const bool yOut = sy < 0 ? cy < 0 : cy > Height;
+        return xOut || yOut;
+    };
+    auto probe = [&](int sx, int sy, TGridPoint& found) {
+        int64_t cx = x, cy = y;
+        for (;;) {
+            cx += sx;
+            cy += sy;
+            if (cx >= INT32_MIN && cx <= INT32_MAX && cy >= INT32_MIN && cy <= INT32_MAX) {
+                if (const TRoom* r = RoomAt(static_cast<int32_t>(cx), static_cast<int32_t>(cy))) {
+                    found = r->Cell();
+                    return true;
+                }
+            }
+            if (outside(cx, cy, sx, sy))
+                return false;
+        }
+    };
+    if (!probe(dx, dy, back))
+        return false;
+    return probe(-dx, -dy, forward);
+}
+
+bool TRoomList::ScanWE(int32_t x, int32_t y, TGridPoint& b, TGridPoint& f) const { return Scan(ScanAxis::WE, x, y, b, f); }
+bool TRoomList::ScanNS(int32_t x, int32_t y, TGridPoint& b, TGridPoint& f) const { return Scan(ScanAxis::NS, x, y, b, f); }
+bool TRoomList::ScanNWSE(int32_t x, int32_t y, TGridPoint& b, TGridPoint& f) const { return Scan(ScanAxis::NWSE, x, y, b, f); }
+bool TRoomList::ScanSWNE(int32_t x, int32_t y, TGridPoint& b, TGridPoint& f) const { return Scan(ScanAxis::SWNE, x, y, b, f); }
+
+bool TRoomList::Link(ScanAxis axis, int32_t x, int32_t y, bool link)
+{
+    TGridPoint b, f;
+    if (!Scan(axis, x, y, b, f))
+        return false;
+    TDirection backDir = dirE;
+    switch (axis) {
+    case ScanAxis::WE: backDir = dirE; break;
+    case ScanAxis::NS: backDir = dirS; break;
+    case ScanAxis::NWSE: backDir = dirSE; break;
+    case ScanAxis::SWNE: backDir = dirNE; break;
+    }
+    TRoom* backRoom = RoomAt(b);
+    TRoom* fwdRoom = RoomAt(f);
+    backRoom->CompassLinks[backDir] = link ? f : TGridPoint{};
+    fwdRoom->CompassLinks[DirectionInfo(backDir).Opposite] = link ? b : TGridPoint{};
+    LastLinkPos = b;
+    Modified = true;
+    return true;
+}
+
+bool TRoomList::LinkWE(int32_t x, int32_t y, bool l) { return Link(ScanAxis::WE, x, y, l); }
+bool TRoomList::LinkNS(int32_t x, int32_t y, bool l) { return Link(ScanAxis::NS, x, y, l); }
+bool TRoomList::LinkNWSE(int32_t x, int32_t y, bool l) { return Link(ScanAxis::NWSE, x, y, l); }
+bool TRoomList::LinkSWNE(int32_t x, int32_t y, bool l) { return Link(ScanAxis::SWNE, x, y, l); }
+
+void TRoomList::SortByPosition()
+{
+    std::stable_sort(m_rooms.begin(), m_rooms.end(), PtrPositionLess);
+    m_positionOrdered = true;
+}
+
+void TRoomList::SortByNumber()
+{
+    std::stable_sort(m_rooms.begin(), m_rooms.end(),
+                     [](const auto& a, const auto& b) { return a->Number < b->Number; });
+    m_positionOrdered = std::is_sorted(m_rooms.begin(), m_rooms.end(), PtrPositionLess);
+}
+
+std::string TRoomList::XYFileName(int32_t x, int32_t y) const
+{
+    return FilePrefix + std::to_string(x / 2 + 1) + FileMiddle + std::to_string(y / 2 + 1) + FilePostfix;
+}
+
+std::string TRoomList::AscendingFileName(int32_t number) const
+{
+    std::string digits = std::to_string(number);
+    if (digits.size() < FileDigits)
+        digits.insert(0, FileDigits - digits.size(), '0');
+    return FilePrefix + digits + FilePostfix;
+}
+
+void TRoomList::NewRoomCreated(TRoom& room, const TRoom* templateRoom)
+{
+    if (FileNameFormat == fnfXY)
+        room.FileName = XYFileName(room.X, room.Y);
+    ++LastNumber;
+    room.Number = LastNumber;
+    if (FileNameFormat == fnfAscending)
+        room.FileName = AscendingFileName(room.Number);
+    if (templateRoom)
+        room.AssignContents(*templateRoom);
+}
+
+void TRoomList::RoomErased(const TRoom& room)
+{
+    if (LastNumber == room.Number)
+        --LastNumber;
+}

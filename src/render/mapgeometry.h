@@ -1,0 +1,2 @@
+#pragma once
+// Pixel geometry of the painted map for a zoom level.

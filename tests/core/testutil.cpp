@@ -1,0 +1,48 @@
+#include "testutil.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+TTempDir::TTempDir()
+{
+    std::random_device rd;
+    for (;;) {
+        m_path = fs::temp_directory_path() / ("kbtest-" + std::to_string(rd()));
+        if (fs::create_directory(m_path))
+            break;
+    }
+}
+
+TTempDir::~TTempDir()
+{
+    std::error_code ec;
+    // Restore permissions a test may have taken away, so that removal succeeds.
+    for (auto it = fs::recursive_directory_iterator(m_path, ec); !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(m_path, ec);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+fs::path SourceDir()
+{
+    const char* s = std::getenv("KB_SOURCE_DIR");
+    return s ? fs::path(s) : fs::current_path();
+}
