@@ -36,7 +36,7 @@ TInflateResult InflateBytes(const std::string& compressed, size_t maxOutput)
     zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
     zs.avail_in = static_cast<uInt>(compressed.size());
     // Start from a guess and grow geometrically; data files compress about 3 to 10 times.
-    size_t cap = compressed.size() * 4 + 4096;
+    size_t cap = compressed.size() * 8 + 4096;
     if (cap > maxOutput)
         cap = maxOutput;
     result.Data.resize(cap);

