@@ -1,0 +1,93 @@
+#include "files/areafile.h"
+#include "files/zstream.h"
+#include "runcommand.h"
+#include "testutil.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+TCommandResult Cli(const std::vector<std::string>& args) { return RunCommand(KB_CLI_PATH, args); }
+std::string Example() { return std::string(KB_SOURCE_DIR) + "/examples/forest.arf"; }
+} // namespace
+
+TEST(CliArea, DumpThenBuildGivesTheSameFile)
+{
+    TTempDir dir;
+    const auto dump = Cli({"dump", Example()});
+    ASSERT_EQ(dump.ExitCode, 0) << dump.Err;
+    EXPECT_NE(dump.Out.find("\"Version\": 15"), std::string::npos);
+    EXPECT_NE(dump.Out.find("\"Short\": \"A quiet clearing\""), std::string::npos);
+    WriteFileBytes(dir.File("forest.json"), dump.Out);
+    const auto build = Cli({"build", dir.File("forest.json"), dir.File("copy.arf")});
+    ASSERT_EQ(build.ExitCode, 0) << build.Err;
+    EXPECT_EQ(InflateBytes(ReadFileBytes(dir.File("copy.arf"))).Data, InflateBytes(ReadFileBytes(Example())).Data);
+}
+
+TEST(CliArea, EncodingTurnsTextIntoUtf8AndBack)
+{
+    TTempDir dir;
+    TRoomList area(3, 3);
+    auto room = std::make_unique<TRoom>();
+    room->X = room->Y = 1;
+    room->Short = "\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2"; // "Žluťoučký kůň" in windows-1250
+    room->FileName = std::string("\x81", 1); // a byte windows-1250 leaves undefined
+    area.Add(std::move(room));
+    SaveArea(dir.File("cz.arf"), area);
+
+    const auto dump = Cli({"dump", dir.File("cz.arf")});
+    ASSERT_EQ(dump.ExitCode, 0) << dump.Err;
+    EXPECT_NE(dump.Out.find("\xC5\xBDlu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88"), std::string::npos);
+    WriteFileBytes(dir.File("cz.json"), dump.Out);
+    ASSERT_EQ(Cli({"build", dir.File("cz.json"), dir.File("back.arf")}).ExitCode, 0);
+    TRoomList back(1, 1);
+    LoadArea(dir.File("back.arf"), back);
+    EXPECT_EQ(back[0].Short, "\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2");
+    EXPECT_EQ(back[0].FileName, "\x81");
+
+    // Another code page reads the same bytes differently.
+    const auto latin = Cli({"dump", dir.File("cz.arf"), "--encoding", "iso-8859-1"});
+    ASSERT_EQ(latin.ExitCode, 0);
+    EXPECT_NE(latin.Out.find("lu\xC2\x9Dou\xC3\xA8k"), std::string::npos);
+    EXPECT_EQ(Cli({"dump", dir.File("cz.arf"), "--encoding", "no-such-code"}).ExitCode, 3);
+}
+
+TEST(CliArea, BuildTakesDefaultsForMissingKeysAndRejectsBadJson)
+{
+    TTempDir dir;
+    WriteFileBytes(dir.File("min.json"), R"({"Width": 5, "Rooms": [{"X": 1, "Y": 1, "Short": "only"}]})");
+    ASSERT_EQ(Cli({"build", dir.File("min.json"), dir.File("min.arf")}).ExitCode, 0);
+    TRoomList area(1, 1);
+    LoadArea(dir.File("min.arf"), area);
+    EXPECT_EQ(area.Width, 5);
+    EXPECT_EQ(area.Height, 0);
+    EXPECT_EQ(area.FilePrefix, "Noname");
+    EXPECT_EQ(area.WrapOther, 75);
+    ASSERT_EQ(area.Count(), 1);
+    EXPECT_EQ(area[0].Short, "only");
+    EXPECT_EQ(area[0].Number, 1); // an unnumbered room gets a number when loaded
+    EXPECT_EQ(area.DefaultRooms.Count(), 10);
+
+    WriteFileBytes(dir.File("bad.json"), "{\"Width\": ");
+    const auto bad = Cli({"build", dir.File("bad.json"), dir.File("bad.arf")});
+    EXPECT_EQ(bad.ExitCode, 3);
+    EXPECT_FALSE(bad.Err.empty());
+    WriteFileBytes(dir.File("type.json"), R"({"Rooms": [{"X": "one"}]})");
+    EXPECT_EQ(Cli({"build", dir.File("type.json"), dir.File("t.arf")}).ExitCode, 3);
+}
+
+TEST(CliArea, ExitCodesForUsageAndUnreadableFiles)
+{
+    EXPECT_EQ(Cli({}).ExitCode, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"dump"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"dump", "a", "b"}).ExitCode, 2);
+    const auto missing = Cli({"dump", "/nonexistent/x.arf"});
+    EXPECT_EQ(missing.ExitCode, 3);
+    EXPECT_NE(missing.Err.find("/nonexistent/x.arf"), std::string::npos);
+    TTempDir dir;
+    WriteFileBytes(dir.File("junk.arf"), "junk");
+    const auto junk = Cli({"dump", dir.File("junk.arf")});
+    EXPECT_EQ(junk.ExitCode, 3);
+    EXPECT_NE(junk.Err.find("\xC5\xA0patn\xC3\xBD form\xC3\xA1t souboru"), std::string::npos);
+    EXPECT_EQ(Cli({"--help"}).ExitCode, 0);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Runs a program with arguments (no shell), capturing its output and exit code.
+#include <string>
+#include <vector>
+
+struct TCommandResult {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+TCommandResult RunCommand(const std::string& program, const std::vector<std::string>& args,
+                          const std::vector<std::string>& extraEnv = {});
