@@ -1,0 +1,179 @@
+#include "gui/app/settingsstore.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+const char* const Organization = "Kaj Soft";
+const char* const Application = "Kesterbrandor";
+const char* const SentenceSection = "SentenceDB";
+const char* const ItemSection = "ItemDB";
+
+QString ReadText(const QSettings& reg, const QString& name, const QString& defaultValue)
+{
+    const QVariant v = reg.value(name);
+    if (!v.isValid())
+        return defaultValue;
+    // An INI value edited by hand with a comma in it comes back as a list.
+    if (v.metaType().id() == QMetaType::QStringList)
+        return v.toStringList().join(QLatin1Char(','));
+    return v.toString();
+}
+
+int ReadInt(const QSettings& reg, const QString& name, int defaultValue)
+{
+    return SettingsTextToInt(ReadText(reg, name, QString()), defaultValue);
+}
+
+bool ReadBool(const QSettings& reg, const QString& name, bool defaultValue)
+{
+    return ReadInt(reg, name, defaultValue ? 1 : 0) != 0;
+}
+
+void WriteInt(QSettings& reg, const QString& name, int value)
+{
+    reg.setValue(name, QString::number(value));
+}
+
+void WriteBool(QSettings& reg, const QString& name, bool value)
+{
+    reg.setValue(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void WriteColumns(QSettings& reg, const std::vector<int>& widths)
+{
+    for (size_t i = 0; i < widths.size(); ++i)
+        WriteInt(reg, QStringLiteral("Col%1").arg(i), widths[i]);
+}
+
+} // namespace
+
+int SettingsTextToInt(const QString& text, int defaultValue)
+{
+    if (text.isEmpty())
+        return defaultValue;
+    bool ok = false;
+    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
+        const QStringView digits = QStringView(text).mid(2);
+        // toUInt would also take a sign or blanks; only plain hex digits count.
+        const auto isHex = [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        };
+        if (!std::all_of(digits.begin(), digits.end(), isHex))
+            return defaultValue;
+        const uint value = digits.toUInt(&ok, 16);
+        // Eight hex digits wrap into the negative range, as a 32-bit register value would.
+        return ok ? static_cast<int>(value) : defaultValue;
+    }
+    for (QChar c : text)
+        if (c.isSpace())
+            return defaultValue;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : defaultValue;
+}
+
+TSettingsStore::TSettingsStore() = default;
+
+TSettingsStore::TSettingsStore(QString iniFile) : m_iniFile(std::move(iniFile)) {}
+
+std::unique_ptr<QSettings> TSettingsStore::Open() const
+{
+    if (m_iniFile.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organization, Application);
+    return std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
+}
+
+QString TSettingsStore::Location() const
+{
+    return Open()->fileName();
+}
+
+void TSettingsStore::ReadStartup(TProgramSettings& s) const
+{
+    const TProgramSettings d;
+    const auto reg = Open();
+    s.FileName = ReadText(*reg, "FileName", d.FileName);
+    s.Zoom = ReadInt(*reg, "Zoom", d.Zoom);
+    if (s.Zoom < 0 || s.Zoom >= TProgramSettings::ZoomItems)
+        s.Zoom = TProgramSettings::DefaultZoom;
+    s.Left = ReadInt(*reg, "Left", d.Left);
+    s.Top = ReadInt(*reg, "Top", d.Top);
+    s.Width = ReadInt(*reg, "Width", d.Width);
+    s.Height = ReadInt(*reg, "Height", d.Height);
+    s.Main_pos = ReadInt(*reg, "Main_pos", d.Main_pos);
+    s.Mapa_pos = ReadInt(*reg, "Mapa_pos", d.Mapa_pos);
+    s.ColorDept = ReadInt(*reg, "ColorDept", d.ColorDept);
+    s.Grid = ReadBool(*reg, "Grid", d.Grid);
+    s.RoomCenters = ReadBool(*reg, "RoomCenters", d.RoomCenters);
+    s.RoomFill = ReadBool(*reg, "RoomFill", d.RoomFill);
+    s.SentenceDB = ReadBool(*reg, "SentenceDB", d.SentenceDB);
+
+    reg->beginGroup(SentenceSection);
+    s.SentColumns.assign(TProgramSettings::SentColumnsRead, -1);
+    for (int i = 0; i < TProgramSettings::SentColumnsRead; ++i)
+        s.SentColumns[i] = ReadInt(*reg, QStringLiteral("Col%1").arg(i), -1);
+    reg->endGroup();
+
+    s.ItemDB = ReadBool(*reg, "ItemDB", d.ItemDB);
+
+    reg->beginGroup(SentenceSection);
+    s.SentFilename = ReadText(*reg, "Filename", d.SentFilename);
+    reg->endGroup();
+    reg->beginGroup(ItemSection);
+    s.ItemFilename = ReadText(*reg, "Filename", d.ItemFilename);
+    reg->endGroup();
+}
+
+void TSettingsStore::ReadActivation(TProgramSettings& s) const
+{
+    const TProgramSettings d;
+    const auto reg = Open();
+    reg->beginGroup(SentenceSection);
+    s.sent_position = ReadInt(*reg, "sent_position", d.sent_position);
+    s.sentDet_position = ReadInt(*reg, "sentDet_position", d.sentDet_position);
+    reg->endGroup();
+    reg->beginGroup(ItemSection);
+    s.item_position = ReadInt(*reg, "item_position", d.item_position);
+    s.itemDet_position = ReadInt(*reg, "itemDet_position", d.itemDet_position);
+    reg->endGroup();
+}
+
+bool TSettingsStore::WriteExit(const TProgramSettings& s) const
+{
+    const auto reg = Open();
+    reg->setValue("FileName", s.FileName);
+    WriteInt(*reg, "Zoom", s.Zoom);
+    WriteInt(*reg, "Left", s.Left);
+    WriteInt(*reg, "Top", s.Top);
+    WriteInt(*reg, "Width", s.Width);
+    WriteInt(*reg, "Height", s.Height);
+    WriteBool(*reg, "Maximized", s.Maximized);
+    WriteInt(*reg, "Mapa_pos", s.Mapa_pos);
+    WriteInt(*reg, "Main_pos", s.Main_pos);
+    WriteInt(*reg, "ColorDept", s.ColorDept);
+    WriteBool(*reg, "Grid", s.Grid);
+    WriteBool(*reg, "RoomCenters", s.RoomCenters);
+    WriteBool(*reg, "RoomFill", s.RoomFill);
+    WriteBool(*reg, "SentenceDB", s.SentenceDB);
+    WriteBool(*reg, "ItemDB", s.ItemDB);
+
+    reg->beginGroup(SentenceSection);
+    WriteInt(*reg, "sent_position", s.sent_position);
+    WriteInt(*reg, "sentDet_position", s.sentDet_position);
+    reg->setValue("Filename", s.SentFilename);
+    WriteColumns(*reg, s.SentColumns);
+    reg->endGroup();
+
+    reg->beginGroup(ItemSection);
+    WriteInt(*reg, "item_position", s.item_position);
+    WriteInt(*reg, "itemDet_position", s.itemDet_position);
+    reg->setValue("Filename", s.ItemFilename);
+    WriteColumns(*reg, s.ItemColumns);
+    reg->endGroup();
+
+    reg->sync();
+    return reg->status() == QSettings::NoError;
+}
