@@ -120,16 +120,10 @@ TEST_F(SettingsStore, ZoomItemFromDecimalOrHexText)
 {
     Put("Zoom", "0x5");
     EXPECT_EQ(ReadAll().Zoom, 5);
-    Put("Zoom", "0X7");
-    EXPECT_EQ(ReadAll().Zoom, 7);
-    Put("Zoom", "0");
-    EXPECT_EQ(ReadAll().Zoom, 0);
     // No item of the zoom list: 100%.
     Put("Zoom", "8");
     EXPECT_EQ(ReadAll().Zoom, 3);
     Put("Zoom", "-1");
-    EXPECT_EQ(ReadAll().Zoom, 3);
-    Put("Zoom", "0x");
     EXPECT_EQ(ReadAll().Zoom, 3);
 }
 
