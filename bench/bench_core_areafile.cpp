@@ -26,6 +26,9 @@ void* operator new(size_t n)
     g_liveBytes += static_cast<long long>(malloc_usable_size(p));
     return p;
 }
+// GCC cannot see that operator new above is the malloc that this free matches.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept
 {
     if (p) {
@@ -34,6 +37,7 @@ void operator delete(void* p) noexcept
     }
 }
 void operator delete(void* p, size_t) noexcept { operator delete(p); }
+#pragma GCC diagnostic pop
 
 namespace {
 const TRoomList& Area()
