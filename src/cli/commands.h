@@ -7,3 +7,4 @@
 
 int CmdDump(const TCliArgs& args, std::ostream& out);
 int CmdBuild(const TCliArgs& args, std::ostream& out);
+int CmdBmp(const TCliArgs& args, std::ostream& out);

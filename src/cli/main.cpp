@@ -11,6 +11,8 @@ const char* const kUsage =
     "usage: kesterbrandor-cli COMMAND ARGS [options]\n"
     "  dump AREA.arf                 JSON of the whole area on stdout\n"
     "  build AREA.json OUT.arf       JSON (as dump prints it) to an area file\n"
+    "  bmp AREA.arf OUT.bmp [--zoom 25|50|75|100|150|200|300|400] [--depth 4|8]\n"
+    "      [--no-grid] [--no-centers] [--no-fill]   the map picture (default 100%, 4 bits)\n"
     "options: --encoding NAME (default windows-1250) for the text in JSON; --help\n"
     "exit codes: 0 done, 1 validation found errors, 2 wrong usage, 3 a file could not be read or written\n";
 
@@ -21,6 +23,9 @@ const std::map<std::string, TCommand>& Commands()
     static const std::map<std::string, TCommand> commands = {
         {"dump", CmdDump},
         {"build", CmdBuild},
+#ifdef KB_HAVE_RENDER
+        {"bmp", CmdBmp},
+#endif
     };
     return commands;
 }

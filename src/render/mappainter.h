@@ -2,18 +2,25 @@
 // Paints the map of an area: background, grid, room-centre marks, rooms with their fills,
 // frames and links, and the active-cell frame, for any pixel rectangle of the picture.
 #include "model/roomlist.h"
+#include "render/mapbitmap.h"
+#include "render/mapcolors.h"
 #include "render/mapgeometry.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+
+#include <array>
 
 struct TMapViewOptions {
     int ZoomPercent = 100;
     bool Grid = true;
     bool RoomCenters = true;
     bool RoomFill = true;
-    QColor Background = QColor(0xF0, 0xF0, 0xF0); // the button-face colour
+    QColor Background = DefaultMapBackground(); // the button-face colour
+    // The cell that Paint shows with the red active frame; X = 0 for none.
+    TGridPoint Active{};
 };
 
 class TMapPainter {
@@ -21,30 +28,40 @@ public:
     TMapPainter(const TRoomList& area, const TMapViewOptions& options);
 
     const TMapGeometry& Geometry() const { return m_geometry; }
+    const TMapViewOptions& Options() const { return m_options; }
 
     // Everything that belongs inside the clip rectangle (picture pixels): background, grid,
-    // marks and every room or link that reaches into it, in the same order as a full paint.
+    // marks and every room or link that reaches into it, in the same order as a full paint,
+    // then the active frame of Options().Active. Pixels outside the clip stay untouched, so a
+    // partial paint equals the same region of a full one. The painter works in picture
+    // coordinates (a widget translates it by its scroll position).
     void Paint(QPainter& p, const QRect& clip) const;
     // One room over what is there: fill, frame and its east, south, south-east, north-east links.
     void PaintRoom(QPainter& p, const TRoom& room) const;
-    // The highlight frame of a cell (on) or its ordinary border (off).
+    // The highlight frame of a cell (on), or the cell's ordinary border (off). Off repaints
+    // the frame's pixels as a full paint without the highlight has them, so links and the
+    // frames of neighbouring rooms that share those pixels come back too.
     void PaintActive(QPainter& p, bool on, TGridPoint cell) const;
 
+    // Picture pixels the active frame of a cell covers (what PaintActive touches).
+    QRect ActiveFrameRect(TGridPoint cell) const;
+    // Picture pixels a room's paint may touch, its links included.
+    QRect RoomPaintRect(const TRoom& room) const;
+
 private:
+    void PaintLayers(QPainter& p, const QRect& clip, bool withActive) const;
+    void PaintFill(QPainter& p, const TRoom& room) const;
+    void PaintLinks(QPainter& p, const TRoom& room) const;
+    void PaintBorder(QPainter& p, TGridPoint cell, const QColor& inner, const QColor& outer) const;
+    QColor AreaColor(int index) const { return m_colors[index]; }
+
     const TRoomList& m_area;
     TMapViewOptions m_options;
     TMapGeometry m_geometry;
+    std::array<QColor, 19> m_colors;
+    QBrush m_hatch;  // diagonal lines rising to the right in the "Empty" colour, gaps transparent
+    QBrush m_dotted; // every other pixel of a row in the "Empty" colour
 };
 
-// The whole picture in RGB32.
+// The whole picture in RGB32; throws EKbError when the picture is too large to hold.
 QImage RenderMap(const TRoomList& area, const TMapViewOptions& options);
-// An indexed copy with a fixed palette (16 colours for 4 bits, 256 for 8) holding the
-// default area colours and the background exactly.
-QImage ToIndexedPicture(const QImage& rgb, int bitsPerPixel, const QColor& background);
-// Writes a Windows BMP of 4 or 8 bits per pixel; throws EKbError on failure.
-void SaveMapBmp(const QImage& indexed, const std::string& fileName);
-// Area file name without its last four characters, "_", the zoom, ".bmp".
-std::string BmpFileName(const std::string& areaFileName, int zoomPercent);
-
-// Colour of a Windows COLORREF (0x00BBGGRR).
-inline QColor FromColorRef(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }

@@ -1,0 +1,76 @@
+// kesterbrandor-cli bmp: the map picture of an area file, run as a user would run it.
+#include "runcommand.h"
+#include "testutil.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+TCommandResult Cli(const std::vector<std::string>& args) { return RunCommand(KB_CLI_PATH, args); }
+std::string Forest() { return std::string(KB_SOURCE_DIR) + "/examples/forest.arf"; }
+
+int Le32(const std::string& b, size_t at)
+{
+    return int(uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
+               uint32_t(uint8_t(b[at + 3])) << 24);
+}
+} // namespace
+
+TEST(CliBmp, WritesFourOrEightBitPictureAtTheChosenZoom)
+{
+    // The forest area is 7 x 5 cells.
+    struct Case {
+        std::vector<std::string> options;
+        int width, height, bits;
+    };
+    const Case cases[] = {{{}, 160, 120, 4},
+                          {{"--zoom", "150", "--depth", "8"}, 230, 170, 8},
+                          {{"--zoom=25", "--depth=4", "--no-grid", "--no-centers", "--no-fill"}, 55, 45, 4}};
+    TTempDir dir;
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"bmp", Forest(), dir.File("forest.bmp")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const auto run = Cli(args);
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        const std::string b = ReadFileBytes(dir.File("forest.bmp"));
+        ASSERT_GT(b.size(), 54u);
+        EXPECT_EQ(b.substr(0, 2), "BM");
+        EXPECT_EQ(Le32(b, 18), c.width);
+        EXPECT_EQ(Le32(b, 22), c.height);
+        EXPECT_EQ(uint8_t(b[28]), c.bits);
+    }
+}
+
+TEST(CliBmp, ViewSwitchesChangeThePicture)
+{
+    TTempDir dir;
+    ASSERT_EQ(Cli({"bmp", Forest(), dir.File("a.bmp")}).ExitCode, 0);
+    ASSERT_EQ(Cli({"bmp", Forest(), dir.File("b.bmp"), "--no-grid"}).ExitCode, 0);
+    ASSERT_EQ(Cli({"bmp", Forest(), dir.File("c.bmp"), "--no-grid"}).ExitCode, 0);
+    EXPECT_EQ(ReadFileBytes(dir.File("a.bmp")).size(), ReadFileBytes(dir.File("b.bmp")).size());
+    EXPECT_NE(ReadFileBytes(dir.File("a.bmp")), ReadFileBytes(dir.File("b.bmp")));
+    EXPECT_EQ(ReadFileBytes(dir.File("b.bmp")), ReadFileBytes(dir.File("c.bmp")));
+}
+
+TEST(CliBmp, WrongUsageAndFileErrors)
+{
+    TTempDir dir;
+    const std::string out = dir.File("x.bmp");
+    for (const auto& args : {std::vector<std::string>{"bmp", Forest(), out, "--zoom", "120"},
+                             std::vector<std::string>{"bmp", Forest(), out, "--depth", "24"},
+                             std::vector<std::string>{"bmp", Forest()}}) {
+        const auto run = Cli(args);
+        EXPECT_EQ(run.ExitCode, 2) << run.Err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    const auto missing = Cli({"bmp", dir.File("none.arf"), out});
+    EXPECT_EQ(missing.ExitCode, 3);
+    EXPECT_NE(missing.Err.find("none.arf"), std::string::npos) << missing.Err;
+
+    const std::string unwritable = dir.File("no/folder/x.bmp");
+    const auto cannotWrite = Cli({"bmp", Forest(), unwritable});
+    EXPECT_EQ(cannotWrite.ExitCode, 3);
+    EXPECT_NE(cannotWrite.Err.find(unwritable), std::string::npos) << cannotWrite.Err;
+}

@@ -1,0 +1,166 @@
+// The picture export: palettes, the indexed copy, the BMP file and its name.
+#include "kberror.h"
+#include "renderutil.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+uint16_t Le16(const QByteArray& b, int at) { return uint16_t(uchar(b[at]) | uchar(b[at + 1]) << 8); }
+int32_t Le32(const QByteArray& b, int at)
+{
+    return int32_t(uint32_t(uchar(b[at])) | uint32_t(uchar(b[at + 1])) << 8 | uint32_t(uchar(b[at + 2])) << 16 |
+                   uint32_t(uchar(b[at + 3])) << 24);
+}
+
+std::unique_ptr<TRoomList> SampleArea()
+{
+    // Every default area colour once, stripes, a hatched room and links.
+    auto area = MakeArea(5, 4);
+    int k = 1;
+    for (int y = 1; y <= area->Height; y += 2)
+        for (int x = 1; x <= area->Width && k <= 19; x += 2, ++k)
+            AddRoom(*area, x, y, k <= 18 ? (1u << k) : 0u);
+    AddRoom(*area, 9, 7, (1u << 1) | (1u << 2) | (1u << 9));
+    for (int y = 1; y <= area->Height; y += 2)
+        for (int x = 2; x < area->Width; x += 2)
+            area->LinkWE(x, y, true);
+    area->LinkNWSE(2, 2, true);
+    area->LinkSWNE(4, 2, true);
+    return area;
+}
+
+QString FilePath(const QTemporaryDir& dir, const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+} // namespace
+
+TEST(MapBitmap, PalettesHoldTheMapColoursExactly)
+{
+    const QColor background(0xD4, 0xD0, 0xC8); // a button face that is no standard colour
+    for (int bits : {4, 8}) {
+        SCOPED_TRACE(bits);
+        const QList<QRgb> palette = MapPalette(bits, background);
+        EXPECT_EQ(palette.size(), bits == 4 ? 16 : 256);
+        auto holds = [&](unsigned rgb) {
+            for (QRgb c : palette)
+                if ((c & 0xFFFFFFu) == rgb)
+                    return true;
+            return false;
+        };
+        EXPECT_TRUE(holds(Rgb(background)));
+        for (unsigned c : {kBlack, kGrey, kRed})
+            EXPECT_TRUE(holds(c)) << std::hex << c;
+        for (int32_t ref : DefaultColors())
+            EXPECT_TRUE(holds(RefRgb(ref))) << std::hex << ref;
+    }
+}
+
+TEST(MapBitmap, IndexedCopyKeepsPaletteColoursAndMapsOthersToTheNearest)
+{
+    QImage rgb(4, 1, QImage::Format_RGB32);
+    rgb.setPixel(0, 0, qRgb(0xF0, 0xF0, 0xF0));
+    rgb.setPixel(1, 0, qRgb(0xFF, 0x00, 0x00));
+    rgb.setPixel(2, 0, qRgb(0x10, 0x85, 0x08)); // close to green 0x008000
+    rgb.setPixel(3, 0, qRgb(0xFE, 0xFD, 0xFF)); // close to white
+    for (int bits : {4, 8}) {
+        const QImage indexed = ToIndexedPicture(rgb, bits, DefaultMapBackground());
+        ASSERT_EQ(indexed.format(), QImage::Format_Indexed8);
+        EXPECT_EQ(indexed.colorCount(), bits == 4 ? 16 : 256);
+        EXPECT_EQ(indexed.pixel(0, 0) & 0xFFFFFFu, 0xF0F0F0u);
+        EXPECT_EQ(indexed.pixel(1, 0) & 0xFFFFFFu, 0xFF0000u);
+        if (bits == 4) {
+            EXPECT_EQ(indexed.pixel(2, 0) & 0xFFFFFFu, 0x008000u);
+        }
+        EXPECT_EQ(indexed.pixel(3, 0) & 0xFFFFFFu, 0xFFFFFFu);
+    }
+    EXPECT_THROW(ToIndexedPicture(rgb, 24, DefaultMapBackground()), EKbError);
+}
+
+TEST(MapBitmap, BmpFileHasTheDepthAndReadsBackPixelForPixel)
+{
+    QTemporaryDir dir;
+    const auto area = SampleArea();
+    for (int bits : {4, 8})
+        for (int zoom : {25, 100, 150}) {
+            SCOPED_TRACE(::testing::Message() << bits << " bits " << zoom << "%");
+            const QString file = FilePath(dir, "map.bmp");
+            const TMapViewOptions o = Options(zoom);
+            ExportMapBmp(*area, o, bits, file.toStdString());
+
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const QByteArray bytes = f.readAll();
+            ASSERT_GT(bytes.size(), 54);
+            EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+            EXPECT_EQ(Le32(bytes, 2), bytes.size());
+            const QSize size = TMapGeometry(zoom, area->Width, area->Height).PictureSize();
+            EXPECT_EQ(Le32(bytes, 18), size.width());
+            EXPECT_EQ(Le32(bytes, 22), size.height());
+            EXPECT_EQ(Le16(bytes, 26), 1);    // planes
+            EXPECT_EQ(Le16(bytes, 28), bits); // bits per pixel
+            EXPECT_EQ(Le32(bytes, 30), 0);    // no compression
+            const int rowBytes = ((size.width() * bits + 31) / 32) * 4;
+            EXPECT_EQ(bytes.size() - Le32(bytes, 10), rowBytes * size.height());
+
+            // Every colour of this map is in the palette: the file shows the painted picture exactly.
+            const QImage painted = Render(*area, o);
+            const QImage back(file);
+            ASSERT_EQ(back.size(), painted.size());
+            for (int y = 0; y < back.height(); ++y)
+                for (int x = 0; x < back.width(); ++x)
+                    ASSERT_EQ(back.pixel(x, y) & 0xFFFFFFu, Px(painted, x, y)) << x << ", " << y;
+        }
+}
+
+TEST(MapBitmap, ImageMagickOpensTheFile)
+{
+    QTemporaryDir dir;
+    const auto area = SampleArea();
+    for (int bits : {4, 8}) {
+        const QString file = FilePath(dir, bits == 4 ? "four.bmp" : "eight.bmp");
+        ExportMapBmp(*area, Options(100), bits, file.toStdString());
+        QProcess identify;
+        identify.start("identify", {"-format", "%m %w %h %z", file});
+        ASSERT_TRUE(identify.waitForFinished(30000));
+        EXPECT_EQ(identify.exitCode(), 0) << identify.readAllStandardError().toStdString();
+        const QSize size = TMapGeometry(100, area->Width, area->Height).PictureSize();
+        const QString expected = QString("BMP3 %1 %2 %3").arg(size.width()).arg(size.height()).arg(bits);
+        const QString got = QString::fromLatin1(identify.readAllStandardOutput()).trimmed();
+        // ImageMagick names the BMP variant BMP or BMP3 depending on its version.
+        EXPECT_TRUE(got == expected || got == QString(expected).replace("BMP3", "BMP")) << got.toStdString();
+    }
+}
+
+TEST(MapBitmap, FailedWriteNamesTheFileAndKeepsTheOldOne)
+{
+    QTemporaryDir dir;
+    const auto area = SampleArea();
+    const std::string missing = FilePath(dir, "no/such/folder/map.bmp").toStdString();
+    try {
+        ExportMapBmp(*area, Options(100), 4, missing);
+        FAIL() << "no error";
+    } catch (const EKbError& e) {
+        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
+    }
+    // Replacing works; a picture that is not indexed is refused before the old file is touched.
+    const QString file = FilePath(dir, "map.bmp");
+    ExportMapBmp(*area, Options(50), 8, file.toStdString());
+    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    EXPECT_THROW(SaveMapBmp(Render(*area, Options(50)), file.toStdString()), EKbError);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+TEST(MapBitmap, FileNameFollowsTheAreaAndTheZoom)
+{
+    EXPECT_EQ(BmpFileName("/home/a/forest.arf", 150), "/home/a/forest_150.bmp");
+    EXPECT_EQ(BmpFileName("Noname.arf", 100), "Noname_100.bmp");
+    EXPECT_EQ(BmpFileName("CAVE.ARF", 25), "CAVE_25.bmp");
+    // Names without the usual extension lose only a real extension.
+    EXPECT_EQ(BmpFileName("/maps.v2/forest", 200), "/maps.v2/forest_200.bmp");
+    EXPECT_EQ(BmpFileName("old.area", 50), "old_50.bmp");
+}
