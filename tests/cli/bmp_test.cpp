@@ -74,3 +74,18 @@ TEST(CliBmp, WrongUsageAndFileErrors)
     EXPECT_EQ(cannotWrite.ExitCode, 3);
     EXPECT_NE(cannotWrite.Err.find(unwritable), std::string::npos) << cannotWrite.Err;
 }
+
+TEST(CliBmp, LargePictureStepsDownLikeTheEditor)
+{
+    // 100 x 100 rooms: too large above 100%, so 400% ends at 100% (4,000 x 4,000 pixels).
+    TTempDir dir;
+    WriteFileBytes(dir.File("big.json"), R"({"Width": 199, "Height": 199})");
+    ASSERT_EQ(Cli({"build", dir.File("big.json"), dir.File("big.arf")}).ExitCode, 0);
+    const auto run = Cli({"bmp", dir.File("big.arf"), dir.File("big.bmp"), "--zoom", "400"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(run.Err.find("100%"), std::string::npos) << run.Err;
+    const std::string b = ReadFileBytes(dir.File("big.bmp"));
+    ASSERT_GT(b.size(), 54u);
+    EXPECT_EQ(Le32(b, 18), 4000);
+    EXPECT_EQ(Le32(b, 22), 4000);
+}
