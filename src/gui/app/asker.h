@@ -1,0 +1,40 @@
+#pragma once
+// Everything the editor asks or tells the user in a modal box goes through this interface,
+// so that tests can answer questions and read notices without running modal loops.
+#include <QString>
+
+class QWidget;
+
+enum class TAnswer { Yes, No, Cancel };
+
+// A file dialog's setup: filters as Qt filter text, default suffix without the dot.
+struct TFileDialogSpec {
+    QString Title;
+    QString Filter;
+    QString DefaultSuffix;
+    bool ConfirmOverwrite = true;
+};
+
+class TAsker {
+public:
+    virtual ~TAsker() = default;
+    // A confirmation with Yes, No and Cancel; closing the box counts as Cancel.
+    virtual TAnswer AskYesNoCancel(QWidget* parent, const QString& question) = 0;
+    // A notice with one OK button.
+    virtual void Inform(QWidget* parent, const QString& message) = 0;
+    // The general error report.
+    virtual void ShowError(QWidget* parent, const QString& message) = 0;
+    // Empty when cancelled.
+    virtual QString AskOpenFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
+    virtual QString AskSaveFileName(QWidget* parent, const TFileDialogSpec& spec, const QString& proposal) = 0;
+};
+
+// The real boxes and dialogs.
+class TMessageBoxAsker : public TAsker {
+public:
+    TAnswer AskYesNoCancel(QWidget* parent, const QString& question) override;
+    void Inform(QWidget* parent, const QString& message) override;
+    void ShowError(QWidget* parent, const QString& message) override;
+    QString AskOpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+    QString AskSaveFileName(QWidget* parent, const TFileDialogSpec& spec, const QString& proposal) override;
+};

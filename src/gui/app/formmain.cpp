@@ -1,0 +1,328 @@
+#include "gui/app/formmain.h"
+
+#include "gui/app/aboutdialog.h"
+#include "gui/app/asker.h"
+#include "gui/app/databasepane.h"
+#include "gui/app/heapusage.h"
+#include "gui/app/statuspanels.h"
+#include "gui/map/handmode.h"
+#include "gui/map/mapeditor.h"
+#include "gui/map/mapview.h"
+#include "gui/room/defaultroombar.h"
+#include "gui/room/roompanel.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+QToolButton* ToolButton(QToolBar* bar, const char* name, const char* hint, QStyle::StandardPixmap icon,
+                        const char* text = nullptr)
+{
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromLatin1(hint));
+    b->setStatusTip(QString::fromLatin1(hint));
+    if (text) {
+        b->setText(QString::fromLatin1(text));
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else {
+        b->setIcon(bar->style()->standardIcon(icon));
+    }
+    b->setAutoRaise(true);
+    bar->addWidget(b);
+    return b;
+}
+} // namespace
+
+QString TFormMain::BaseCaption()
+{
+    return QStringLiteral("Kesterbrandor v. ") + QString::fromLatin1(ProgramVersion);
+}
+
+TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsStore> store, QWidget* parent)
+    : QMainWindow(parent), m_asker(std::move(asker)), m_store(std::move(store))
+{
+    setObjectName(QStringLiteral("FormMain"));
+    // Caption with the version; the design size before the settings say otherwise.
+    setWindowTitle(BaseCaption());
+    resize(736, 595);
+
+    m_menu = CreateMainMenu(this);
+    CreateToolbars();
+    CreateClient();
+    m_status = new TStatusPanels(statusBar());
+
+    // The controllers of the map; the area's undo history reports to this window.
+    m_mapEditor = new TMapEditor(m_document, *m_mapView, *m_roomPanel, *m_defaultRooms, *m_status, this);
+    auto* toolbar = findChild<QToolBar*>(QStringLiteral("MainToolbar"));
+    m_handMode = new THandMode(m_document, *m_mapEditor, *m_mapView, *m_roomPanel, toolbar, this);
+    toolbar->addWidget(m_handMode->ModeButton());
+    toolbar->addWidget(m_handMode->PenButton());
+    m_tbTmp = ToolButton(toolbar, "tbTmp", "tmp", QStyle::SP_CustomBase, "tmp");
+    m_document.OnReplaced = [this] { m_mapView->SetArea(&m_document.Area()); };
+    m_document.Undo().OnChange = [this] { AddMarkNotify(); };
+    ConnectCommands();
+
+    // The empty area is the first snapshot.
+    m_mapView->SetArea(&m_document.Area());
+    m_document.AddMark();
+
+    m_defaultRooms->tbdf1Click(0);
+    PaintDefaultRoomGlyphs();
+    HideDetails();
+
+    m_pictureBits = 4;
+    qApp->installEventFilter(m_handMode);
+    ApplyZoom();
+
+    m_roomPanel->Tabs()->setCurrentIndex(0);
+    m_roomPanel->SetActiveRoom(nullptr);
+
+    ReadSettings();
+    ApplyStartupSettings();
+    if (!m_settings.FileName.isEmpty() && QFileInfo::exists(m_settings.FileName)) {
+        // A last area that no longer loads is reported; the program goes on with an empty one.
+        ReportingErrors([&] { OpenFile(m_settings.FileName); });
+    }
+    cbZoomChange(false);
+    // The databases load here once they exist; their file names are kept for the settings.
+
+    m_statusTimer.setInterval(1000);
+    connect(&m_statusTimer, &QTimer::timeout, this, &TFormMain::StatusTick);
+    m_statusTimer.start();
+    StatusTick();
+    m_handMode->Timer1().start();
+}
+
+TFormMain::~TFormMain()
+{
+    qApp->removeEventFilter(m_handMode);
+    WriteSettings();
+}
+
+void TFormMain::CreateToolbars()
+{
+    auto* bar = addToolBar(QStringLiteral("Main"));
+    bar->setObjectName(QStringLiteral("MainToolbar"));
+    bar->setMovable(false);
+    m_tbNew = ToolButton(bar, "tbNew", "Create a new are", QStyle::SP_FileIcon);
+    m_tbOpen = ToolButton(bar, "tbOpen", "Load area from file", QStyle::SP_DialogOpenButton);
+    m_tbSave = ToolButton(bar, "tbSave", "Saves current area to a file", QStyle::SP_DialogSaveButton);
+    m_tbSave->setEnabled(false);
+    bar->addSeparator();
+    m_tbUndo = ToolButton(bar, "tbUndo", "Map Undo", QStyle::SP_ArrowBack);
+    m_tbRedo = ToolButton(bar, "tbRedo", "Map Redo", QStyle::SP_ArrowForward);
+    bar->addSeparator();
+    m_tbOptions = ToolButton(bar, "tbOptions", "Show options window", QStyle::SP_FileDialogDetailedView);
+    m_tbSentenceDB = ToolButton(bar, "tbSentenceDB", "Sentence database", QStyle::SP_CustomBase, "S");
+    m_tbSentenceDB->setCheckable(true);
+    m_tbItemDB = ToolButton(bar, "tbItemDB", "Item Database", QStyle::SP_CustomBase, "I");
+    m_tbItemDB->setCheckable(true);
+    bar->addSeparator();
+    m_cbZoom = new QComboBox(bar);
+    m_cbZoom->setObjectName(QStringLiteral("cbZoom"));
+    m_cbZoom->setToolTip(QStringLiteral("Zoom"));
+    m_cbZoom->setEditable(false);
+    for (int z : ZoomLevels())
+        m_cbZoom->addItem(QStringLiteral("%1%").arg(z));
+    m_cbZoom->setCurrentIndex(3);
+    bar->addWidget(m_cbZoom);
+    m_tbHelp = ToolButton(bar, "tbHelp", "Help", QStyle::SP_CustomBase, "?");
+    bar->addSeparator();
+
+    addToolBarBreak();
+    m_defaultRooms = new TDefaultRoomBar(this);
+    m_defaultRooms->setMovable(false);
+    addToolBar(m_defaultRooms);
+}
+
+void TFormMain::CreateClient()
+{
+    m_aspMain = new QSplitter(Qt::Horizontal, this);
+    m_aspMain->setObjectName(QStringLiteral("asp_main"));
+    m_aspMapa = new QSplitter(Qt::Vertical, m_aspMain);
+    m_aspMapa->setObjectName(QStringLiteral("asp_mapa"));
+    m_mapView = new TMapView(m_aspMapa);
+    m_roomPanel = new TRoomPanel(m_aspMapa);
+    m_roomPanel->setMinimumHeight(m_roomPanel->HeaderHeight());
+    m_aspMapa->addWidget(m_mapView);
+    m_aspMapa->addWidget(m_roomPanel);
+    m_aspMapa->setCollapsible(0, false);
+    m_aspMapa->setCollapsible(1, false);
+    m_aspMapa->setStretchFactor(0, 1);
+    m_databasePane = new TDatabasePane(m_aspMain);
+    m_databasePane->setMinimumWidth(0);
+    m_aspMain->addWidget(m_aspMapa);
+    m_aspMain->addWidget(m_databasePane);
+    m_aspMain->setCollapsible(0, false);
+    m_aspMain->setStretchFactor(0, 1);
+    setCentralWidget(m_aspMain);
+}
+
+void TFormMain::ConnectCommands()
+{
+    const TMainMenu& m = m_menu;
+    // File
+    connect(m.miNew, &QAction::triggered, this, &TFormMain::tbNewClick);
+    connect(m_tbNew, &QToolButton::clicked, this, &TFormMain::tbNewClick);
+    connect(m.miOpen, &QAction::triggered, this, &TFormMain::tbOpenClick);
+    connect(m_tbOpen, &QToolButton::clicked, this, &TFormMain::tbOpenClick);
+    connect(m.miSave, &QAction::triggered, this, [this] { Save(false); });
+    connect(m_tbSave, &QToolButton::clicked, this, [this] { Save(false); });
+    connect(m.miSaveAs, &QAction::triggered, this, [this] { Save(true); });
+    connect(m.miExit, &QAction::triggered, this, &QWidget::close);
+    // Export
+    connect(m.miToBmp, &QAction::triggered, this, &TFormMain::ExportBmp);
+    connect(m.miToText, &QAction::triggered, this, &TFormMain::ExportText);
+    // Edit
+    connect(m.miUndo, &QAction::triggered, m_mapEditor, &TMapEditor::Undo);
+    connect(m_tbUndo, &QToolButton::clicked, m_mapEditor, &TMapEditor::Undo);
+    connect(m.miRedo, &QAction::triggered, m_mapEditor, &TMapEditor::Redo);
+    connect(m_tbRedo, &QToolButton::clicked, m_mapEditor, &TMapEditor::Redo);
+    // View
+    for (QAction* a : {m.miGrid, m.miRoomCenters, m.miRoomFill})
+        connect(a, &QAction::toggled, this, &TFormMain::ViewSwitchChanged);
+    connect(m.miRepaint, &QAction::triggered, this, &TFormMain::RepaintMap);
+    connect(m.miToggleDetails, &QAction::triggered, this, &TFormMain::ToggleDetails);
+    connect(m.miSentenceDB, &QAction::triggered, this, [this](bool on) {
+        if (on)
+            OpenSentencePane(true);
+        else
+            CloseDatabasePane();
+    });
+    connect(m.miItemsDB, &QAction::triggered, this, [this](bool on) {
+        if (on)
+            OpenItemPane(true);
+        else
+            CloseDatabasePane();
+    });
+    connect(m_tbSentenceDB, &QToolButton::clicked, this, [this](bool on) {
+        if (on)
+            OpenSentencePane(false);
+        else
+            CloseDatabasePane();
+    });
+    connect(m_tbItemDB, &QToolButton::clicked, this, [this](bool on) {
+        if (on)
+            OpenItemPane(false);
+        else
+            CloseDatabasePane();
+    });
+    connect(m_databasePane, &TDatabasePane::CloseClicked, this, &TFormMain::CloseDatabasePane);
+    connect(m_aspMain, &QSplitter::splitterMoved, this, [this] {
+        // A closed pane stays closed however the splitter is dragged.
+        if (m_databasePane->Kind() == TDatabasePane::TKind::None)
+            CloseDatabasePane();
+    });
+    connect(m_roomPanel, &TRoomPanel::HideDetailsClicked, this, &TFormMain::HideDetails);
+    connect(m_roomPanel, &TRoomPanel::ShowDetailsClicked, this, &TFormMain::ShowDetails);
+    // Toolbar
+    connect(m_cbZoom, &QComboBox::activated, this, [this] { cbZoomChange(true); });
+    connect(m_tbHelp, &QToolButton::clicked, this, &TFormMain::tbHelpClick);
+    connect(m.miAbout, &QAction::triggered, this, [this] { TAboutBox::Execute(this); });
+    // The blink tick also applies the restored layout once and follows Modified.
+    connect(m_handMode, &THandMode::Blinked, this, &TFormMain::AfterBlink);
+    connect(m_mapEditor, &TMapEditor::AreaChanged, this, [this] { m_tbSave->setEnabled(true); });
+
+    // Commands whose subsystems come later stay visible but unavailable.
+    for (QAction* a : {m.miToC, m.miUsingScript1, m.miValidate, m.miOptions, m.miDefaultRoom, m.miSentNew,
+                       m.miSentOpen, m.miSentSave, m.miSentSaveAs, m.miSentImportArea, m.miSentImportFile,
+                       m.miItemNew, m.miItemOpen, m.miItemSave, m.miItemSaveAs, m.miItemImportArea,
+                       m.miItemImportFile})
+        a->setEnabled(false);
+    m_tbOptions->setEnabled(false);
+    m_tbTmp->setEnabled(false);
+}
+
+void TFormMain::AddMarkNotify()
+{
+    const TAUndoList& undo = m_document.Undo();
+    const bool canUndo = undo.Position() >= 1;
+    const bool canRedo = undo.Position() < undo.Count() - 1;
+    m_menu.miUndo->setEnabled(canUndo);
+    m_tbUndo->setEnabled(canUndo);
+    m_menu.miRedo->setEnabled(canRedo);
+    m_tbRedo->setEnabled(canRedo);
+    if (m_mapEditor->State().RefreshOnUndo)
+        m_mapEditor->RefreshActiveRoom();
+    m_status->SetText(TStatusPanels::MapUndo, QStringLiteral("%1 / %2").arg(undo.Position()).arg(undo.Count() - 1));
+    StatusTick();
+}
+
+void TFormMain::StatusTick()
+{
+    const long long bytes = HeapBytesInUse();
+    m_status->SetText(TStatusPanels::Heap, bytes >= 0 ? QString::number(bytes) : QString());
+}
+
+void TFormMain::AfterBlink()
+{
+    if (!m_layoutApplied) {
+        m_layoutApplied = true;
+        if (m_pendingMapaPos == 1) {
+            HideDetails();
+        } else {
+            const QList<int> sizes = m_aspMapa->sizes();
+            const int total = sizes.value(0) + sizes.value(1);
+            m_aspMapa->setSizes({m_pendingMapaPos, std::max(0, total - m_pendingMapaPos)});
+        }
+    }
+    m_tbSave->setEnabled(m_document.Area().Modified);
+}
+
+void TFormMain::SetCaptionFromFile(const QString& fileName)
+{
+    QString caption = windowTitle();
+    const int cut = caption.indexOf(QStringLiteral(" ("));
+    if (cut >= 0)
+        caption.truncate(cut);
+    setWindowTitle(caption + QStringLiteral(" (") + QFileInfo(fileName).fileName() + QLatin1Char(')'));
+}
+
+void TFormMain::PaintDefaultRoomGlyphs()
+{
+    m_defaultRooms->PaintDefaultRoomGlyphs(m_document.Area().Colors, m_mapView->Geometry().CellSize());
+}
+
+bool TFormMain::ReportingErrors(const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception& e) {
+        m_asker->ShowError(this, QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    for (const QString& file : m_commandLineFiles)
+        if (QFileInfo(file).isFile())
+            ReportingErrors([&] { OpenFile(file); });
+}
+
+bool TFormMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        RepaintMap();
+        if (!m_layoutApplied)
+            m_store->ReadActivation(m_settings);
+    } else if (event->type() == QEvent::WindowDeactivate) {
+        m_mapEditor->MouseLeft();
+    }
+    return QMainWindow::event(event);
+}

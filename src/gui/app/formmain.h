@@ -1,0 +1,146 @@
+#pragma once
+// The main window: owns the area, its undo history and the default rooms for the whole run,
+// lays out the map, the room details and the database pane, and runs the area file
+// commands. The map, the room details and the hand mode are controllers of their own.
+#include "gui/app/areadocument.h"
+#include "gui/app/mainmenu.h"
+#include "gui/app/settingsstore.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+
+class QComboBox;
+class QSplitter;
+class QToolButton;
+class TAsker;
+class TDatabasePane;
+class TDefaultRoomBar;
+class THandMode;
+class TMapEditor;
+class TMapView;
+class TRoomPanel;
+class TStatusPanels;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the whole start-up; settings come from store, questions go to asker.
+    TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsStore> store, QWidget* parent = nullptr);
+    // Program end: writes the settings.
+    ~TFormMain() override;
+
+    // Files named on the command line, opened when the window is first shown.
+    void SetCommandLineFiles(const QStringList& files) { m_commandLineFiles = files; }
+
+    // --- documents and controllers
+    TAreaDocument& Document() { return m_document; }
+    TRoomList& Area() { return m_document.Area(); }
+    TDefaultRoomBar& DefaultRooms() const { return *m_defaultRooms; }
+    TMapView& MapView() const { return *m_mapView; }
+    TMapEditor& MapEditor() const { return *m_mapEditor; }
+    THandMode& HandMode() const { return *m_handMode; }
+    TRoomPanel& RoomPanel() const { return *m_roomPanel; }
+    TStatusPanels& Status() const { return *m_status; }
+    TAsker& Asker() const { return *m_asker; }
+    const TMainMenu& Menu() const { return m_menu; }
+    int ZoomPercent() const { return m_zoomPercent; }
+
+    // --- area file commands
+    void tbNewClick();
+    void tbOpenClick();
+    // Save, or Save as when askName; false when cancelled.
+    bool Save(bool askName);
+    // Loads an area file and makes it the current area; throws on failure and then
+    // leaves the current area exactly as it was.
+    void OpenFile(const QString& fileName);
+    // The close questions; true when the program may close.
+    bool CloseQuery();
+
+    // --- map view
+    void cbZoomChange(bool fromUser);
+    void ApplyZoom();
+    void ExportBmp();
+    void ExportText();
+    void tbHelpClick();
+    void AddMarkNotify();
+
+    // --- panes
+    void HideDetails();
+    void ShowDetails();
+    void ToggleDetails();
+    bool DetailsHidden() const;
+    void OpenSentencePane(bool fromMenu);
+    void OpenItemPane(bool fromMenu);
+    void CloseDatabasePane();
+    bool DatabasePaneClosed() const;
+
+    static QString BaseCaption();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void CreateToolbars();
+    void CreateClient();
+    void ConnectCommands();
+    void ReadSettings();
+    void ApplyStartupSettings();
+    void WriteSettings();
+
+    void SetCaptionFromFile(const QString& fileName);
+    void PaintDefaultRoomGlyphs();
+    void AfterBlink();
+    void RefreshSaveButton();
+    void StatusTick();
+    void ViewSwitchChanged();
+    void RepaintMap();
+    // The database questions at closing; true when the program may close.
+    bool CloseQueryDatabases();
+    // Runs an action whose failure is reported here (start-up and the close questions,
+    // where the failure must not end the program or close it).
+    bool ReportingErrors(const std::function<void()>& action);
+
+    int MainSplitterPos() const;
+    void SetMainSplitterPos(int pos);
+    int DetailsHiddenHeight() const;
+
+    std::unique_ptr<TAsker> m_asker;
+    std::unique_ptr<TSettingsStore> m_store;
+    TProgramSettings m_settings;
+    TAreaDocument m_document;
+
+    TMainMenu m_menu{};
+    QToolButton* m_tbNew = nullptr;
+    QToolButton* m_tbOpen = nullptr;
+    QToolButton* m_tbSave = nullptr;
+    QToolButton* m_tbUndo = nullptr;
+    QToolButton* m_tbRedo = nullptr;
+    QToolButton* m_tbOptions = nullptr;
+    QToolButton* m_tbSentenceDB = nullptr;
+    QToolButton* m_tbItemDB = nullptr;
+    QComboBox* m_cbZoom = nullptr;
+    QToolButton* m_tbHelp = nullptr;
+    QToolButton* m_tbTmp = nullptr;
+    TDefaultRoomBar* m_defaultRooms = nullptr;
+
+    QSplitter* m_aspMain = nullptr;
+    QSplitter* m_aspMapa = nullptr;
+    TMapView* m_mapView = nullptr;
+    TRoomPanel* m_roomPanel = nullptr;
+    TDatabasePane* m_databasePane = nullptr;
+    TStatusPanels* m_status = nullptr;
+    TMapEditor* m_mapEditor = nullptr;
+    THandMode* m_handMode = nullptr;
+
+    QTimer m_statusTimer;
+    QStringList m_commandLineFiles;
+    bool m_shownOnce = false;
+    bool m_layoutApplied = false;
+    int m_pendingMapaPos = 1;
+    int m_zoomPercent = 100;
+    int m_pictureBits = 4;
+};

@@ -1,0 +1,143 @@
+// The area file commands of the main window: new, open, save, and the questions at closing.
+#include "gui/app/asker.h"
+#include "gui/app/formmain.h"
+#include "files/areafile.h"
+#include "files/areasavename.h"
+#include "gui/map/mapeditor.h"
+#include "gui/map/mapview.h"
+#include "gui/room/defaultroombar.h"
+#include "gui/room/roompanel.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+
+namespace {
+const QString MapChangedQuestion = QStringLiteral("The map was changed, do you want to save it?");
+
+TFileDialogSpec AreaDialog()
+{
+    return {QString(), QStringLiteral("Area files (*.arf)"), QStringLiteral("arf"), true};
+}
+
+std::string PathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString PathText(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+} // namespace
+
+void TFormMain::tbNewClick()
+{
+    // Unsaved work is offered for saving first, as Open does.
+    if (m_document.Area().Modified) {
+        const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
+        if (answer == TAnswer::Cancel || (answer == TAnswer::Yes && !Save(false)))
+            return;
+    }
+    if (m_asker->AskYesNoCancel(this, QStringLiteral("Do you realy want to create a new area?")) != TAnswer::Yes)
+        return;
+    m_roomPanel->SetActiveRoom(nullptr);
+    m_cbZoom->setCurrentIndex(3);
+    m_zoomPercent = 100;
+    m_defaultRooms->tbdf1Click(0);
+    m_document.Replace(std::make_unique<TRoomList>(DefaultMapCells, DefaultMapCells));
+    ApplyZoom();
+    PaintDefaultRoomGlyphs();
+}
+
+void TFormMain::tbOpenClick()
+{
+    if (m_document.Area().Modified) {
+        const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
+        if (answer == TAnswer::Cancel || (answer == TAnswer::Yes && !Save(false)))
+            return;
+    }
+    const QString name = m_asker->AskOpenFileName(this, AreaDialog());
+    if (name.isEmpty())
+        return;
+    OpenFile(name);
+}
+
+void TFormMain::OpenFile(const QString& fileName)
+{
+    // Read into an area of its own: a file that fails half-way never replaces the user's.
+    auto loaded = std::make_unique<TRoomList>(m_document.Area().Width, m_document.Area().Height);
+    LoadArea(PathBytes(fileName), *loaded);
+
+    m_defaultRooms->ReplaceFrom(loaded->DefaultRooms);
+    loaded->DefaultRooms.Clear();
+    m_defaultRooms->tbdf1Click(0);
+    SetCaptionFromFile(fileName);
+    m_roomPanel->SetActiveRoom(nullptr);
+    loaded->FileName = PathBytes(fileName);
+    m_document.Replace(std::move(loaded));
+    PaintDefaultRoomGlyphs();
+    ApplyZoom();
+    RefreshSaveButton();
+}
+
+bool TFormMain::Save(bool askName)
+{
+    TRoomList& area = m_document.Area();
+    QString name = PathText(area.FileName);
+    if (askName || AreaNeedsSaveName(area.FileName)) {
+        name = m_asker->AskSaveFileName(this, AreaDialog(), name);
+        if (name.isEmpty())
+            return false;
+    }
+    const std::string target = AreaSaveFileName(PathBytes(name));
+    // The templates travel in the file; the window keeps the only live copy of them.
+    m_defaultRooms->CopyInto(area.DefaultRooms);
+    try {
+        SaveArea(target, area);
+    } catch (...) {
+        area.DefaultRooms.Clear();
+        throw;
+    }
+    area.DefaultRooms.Clear();
+    // Only a written file becomes the area's name.
+    area.FileName = target;
+    area.Modified = false;
+    SetCaptionFromFile(PathText(target));
+    RefreshSaveButton();
+    return true;
+}
+
+bool TFormMain::CloseQuery()
+{
+    bool stay = false;
+    if (m_document.Area().Modified) {
+        const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
+        if (answer == TAnswer::Cancel)
+            stay = true;
+        else if (answer == TAnswer::Yes) {
+            // A cancelled or failed save keeps the program open with the work intact.
+            bool saved = false;
+            ReportingErrors([&] { saved = Save(false); });
+            stay = !saved;
+        }
+    }
+    // Every applicable question is asked, even after a Cancel.
+    if (!CloseQueryDatabases())
+        stay = true;
+    return !stay;
+}
+
+bool TFormMain::CloseQueryDatabases()
+{
+    // The sentence and item databases ask here once they exist.
+    return true;
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    // Refused first, so that a failure inside the questions cannot let the window close.
+    event->ignore();
+    if (CloseQuery())
+        event->accept();
+}

@@ -1,0 +1,245 @@
+// The main window's view side: zoom, picture and text exports, the panes and the settings.
+#include "gui/app/asker.h"
+#include "gui/app/databasepane.h"
+#include "gui/app/formmain.h"
+#include "gui/app/statuspanels.h"
+#include "export/textexport.h"
+#include "gui/map/handmode.h"
+#include "gui/map/mapeditor.h"
+#include "gui/map/mapview.h"
+#include "render/mappainter.h"
+#include "gui/room/roompanel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+#include <QSplitter>
+#include <QToolButton>
+
+// --- zoom
+
+void TFormMain::cbZoomChange(bool fromUser)
+{
+    bool ok = false;
+    const QString text = m_cbZoom->currentText();
+    const int zoom = text.left(text.size() - 1).toInt(&ok);
+    if (ok)
+        m_zoomPercent = zoom;
+    ApplyZoom();
+    if (fromUser)
+        m_mapView->Canvas()->setFocus();
+}
+
+void TFormMain::ApplyZoom()
+{
+    const TRoomList& area = m_document.Area();
+    if (!DetailsHidden())
+        ShowDetails();
+    // Above 100% a picture over the pixel ceiling steps the zoom down, item by item.
+    const int index = m_cbZoom->currentIndex();
+    const int fitting = FittingZoomIndex(index, area.Width, area.Height);
+    if (fitting != index) {
+        m_cbZoom->setCurrentIndex(fitting);
+        m_zoomPercent = ZoomLevels()[fitting];
+    }
+    m_mapEditor->SetLargeCursors(m_cbZoom->currentIndex() >= 2);
+    const long long pixels = m_mapView->ApplyGeometry(m_zoomPercent, area.Width, area.Height);
+    m_status->SetText(TStatusPanels::MapPixels, QString::number(pixels));
+}
+
+void TFormMain::RepaintMap()
+{
+    m_mapView->RepaintMap();
+}
+
+void TFormMain::ViewSwitchChanged()
+{
+    m_mapView->SetSwitches(m_menu.miGrid->isChecked(), m_menu.miRoomCenters->isChecked(),
+                           m_menu.miRoomFill->isChecked());
+}
+
+void TFormMain::tbHelpClick()
+{
+    m_asker->Inform(this, QStringLiteral("Hold CTRL to change SW-NE path to NW-SE."));
+}
+
+void TFormMain::RefreshSaveButton()
+{
+    findChild<QToolButton*>(QStringLiteral("tbSave"))->setEnabled(m_document.Area().Modified);
+}
+
+// --- exports
+
+void TFormMain::ExportBmp()
+{
+    const TRoomList& area = m_document.Area();
+    const std::string name = BmpFileName(area.FileName, m_zoomPercent);
+    TMapViewOptions options = m_mapView->Options();
+    options.ZoomPercent = m_zoomPercent;
+    const QImage picture = ToIndexedPicture(RenderMap(area, options), m_pictureBits, options.Background);
+    SaveMapBmp(picture, name);
+    m_asker->Inform(this, QStringLiteral("Picture was saved to ") + QFile::decodeName(QByteArray::fromStdString(name)));
+}
+
+void TFormMain::ExportText()
+{
+    const TFileDialogSpec spec{QStringLiteral("Choose a filename to export"),
+                               QStringLiteral("Text files (*.txt);;All files (*.*)"), QStringLiteral("txt"), true};
+    const QString name = m_asker->AskSaveFileName(this, spec, QString());
+    if (name.isEmpty())
+        return;
+    ExportToText(m_document.Area(), QFile::encodeName(name).toStdString());
+}
+
+// --- room details
+
+int TFormMain::DetailsHiddenHeight() const
+{
+    return m_roomPanel->HeaderHeight() + 2;
+}
+
+bool TFormMain::DetailsHidden() const
+{
+    return m_aspMapa->sizes().value(1) <= DetailsHiddenHeight();
+}
+
+void TFormMain::HideDetails()
+{
+    const QList<int> sizes = m_aspMapa->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    m_aspMapa->setSizes({std::max(0, total - m_roomPanel->HeaderHeight()), m_roomPanel->HeaderHeight()});
+    m_roomPanel->ValidationList()->hide();
+}
+
+void TFormMain::ShowDetails()
+{
+    const QList<int> sizes = m_aspMapa->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    const int details = std::min(total, static_cast<int>(m_document.Area().EditorHeight));
+    m_aspMapa->setSizes({std::max(0, total - details), details});
+}
+
+void TFormMain::ToggleDetails()
+{
+    if (DetailsHidden())
+        ShowDetails();
+    else
+        HideDetails();
+}
+
+// --- database pane
+
+int TFormMain::MainSplitterPos() const
+{
+    return m_aspMain->sizes().value(0);
+}
+
+void TFormMain::SetMainSplitterPos(int pos)
+{
+    const QList<int> sizes = m_aspMain->sizes();
+    int total = sizes.value(0) + sizes.value(1);
+    if (total <= 0)
+        total = width();
+    pos = std::clamp(pos, 0, total);
+    m_aspMain->setSizes({pos, total - pos});
+}
+
+bool TFormMain::DatabasePaneClosed() const
+{
+    return m_databasePane->Kind() == TDatabasePane::TKind::None;
+}
+
+void TFormMain::OpenSentencePane(bool fromMenu)
+{
+    m_menu.miSentenceDB->setChecked(true);
+    m_menu.miItemsDB->setChecked(false);
+    m_databasePane->ShowKind(TDatabasePane::TKind::Sentences);
+    m_tbSentenceDB->setChecked(true);
+    m_tbItemDB->setChecked(false);
+    Q_UNUSED(fromMenu);
+    if (MainSplitterPos() > width() - 50)
+        SetMainSplitterPos(width() - 530);
+}
+
+void TFormMain::OpenItemPane(bool fromMenu)
+{
+    m_menu.miItemsDB->setChecked(true);
+    m_menu.miSentenceDB->setChecked(false);
+    m_databasePane->ShowKind(TDatabasePane::TKind::Items);
+    m_tbItemDB->setChecked(true);
+    m_tbSentenceDB->setChecked(false);
+    Q_UNUSED(fromMenu);
+    if (MainSplitterPos() > width() - 50)
+        SetMainSplitterPos(width() - 370);
+}
+
+void TFormMain::CloseDatabasePane()
+{
+    m_databasePane->ShowKind(TDatabasePane::TKind::None);
+    m_menu.miSentenceDB->setChecked(false);
+    m_menu.miItemsDB->setChecked(false);
+    m_tbSentenceDB->setChecked(false);
+    m_tbItemDB->setChecked(false);
+    SetMainSplitterPos(width());
+}
+
+// --- settings
+
+void TFormMain::ReadSettings()
+{
+    m_store->ReadStartup(m_settings);
+}
+
+void TFormMain::ApplyStartupSettings()
+{
+    const TProgramSettings& s = m_settings;
+    m_cbZoom->setCurrentIndex(s.Zoom >= 0 && s.Zoom < m_cbZoom->count() ? s.Zoom : 3);
+    resize(s.Width, s.Height);
+    if (s.Left == -1 && s.Top == -1) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    } else {
+        move(s.Left, s.Top);
+    }
+    SetMainSplitterPos(s.Main_pos > 1 ? s.Main_pos : s.Width - 30);
+    m_pendingMapaPos = s.Mapa_pos;
+    m_pictureBits = s.ColorDept == 3 ? 8 : 4;
+    m_menu.miGrid->setChecked(s.Grid);
+    m_menu.miRoomCenters->setChecked(s.RoomCenters);
+    m_menu.miRoomFill->setChecked(s.RoomFill);
+    ViewSwitchChanged();
+    if (s.SentenceDB)
+        OpenSentencePane(true);
+    else if (!s.ItemDB)
+        CloseDatabasePane();
+    if (s.ItemDB)
+        OpenItemPane(true);
+}
+
+void TFormMain::WriteSettings()
+{
+    TProgramSettings& s = m_settings;
+    s.FileName = QFile::decodeName(QByteArray::fromStdString(m_document.Area().FileName));
+    s.Zoom = m_cbZoom->currentIndex();
+    const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    s.Left = normal.x();
+    s.Top = normal.y();
+    s.Width = normal.width();
+    s.Height = normal.height();
+    s.Maximized = isMaximized();
+    s.Mapa_pos = DetailsHidden() ? 1 : m_aspMapa->sizes().value(0);
+    s.Main_pos = MainSplitterPos();
+    s.ColorDept = m_pictureBits == 8 ? 3 : 2;
+    s.Grid = m_menu.miGrid->isChecked();
+    s.RoomCenters = m_menu.miRoomCenters->isChecked();
+    s.RoomFill = m_menu.miRoomFill->isChecked();
+    s.SentenceDB = m_databasePane->Kind() == TDatabasePane::TKind::Sentences;
+    s.ItemDB = m_databasePane->Kind() == TDatabasePane::TKind::Items;
+    m_store->WriteExit(s);
+}

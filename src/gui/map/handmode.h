@@ -1,0 +1,73 @@
+#pragma once
+// Hand mode: the keyboard walks the active cell from room cell to room cell and, with the
+// pen down, lays rooms and links behind it. Every change goes through the map editor's
+// click action, so it is painted and recorded there.
+#include "model/types.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class QKeyEvent;
+class QToolButton;
+class QWidget;
+class TAreaDocument;
+class TMapEditor;
+class TMapView;
+class TRoomPanel;
+
+class THandMode : public QObject {
+    Q_OBJECT
+public:
+    THandMode(TAreaDocument& document, TMapEditor& editor, TMapView& view, TRoomPanel& panel,
+              QWidget* buttonParent, QObject* parent);
+
+    QToolButton* ModeButton() const { return m_sbMode; }
+    QToolButton* PenButton() const { return m_sbPen; }
+    bool HandModeOn() const;
+    bool PenDown() const;
+
+    void sbModeClick();
+    void sbPenClick();
+    // The walking step for one key (a Qt key code; keypad digits arrive with keypad set).
+    void WalkStep(int key, bool keypad);
+
+    // The blink timer: 300 ms, started at the end of start-up.
+    QTimer& Timer1() { return m_timer1; }
+    void BlinkTick();
+    bool BlinkPhase() const { return m_blinkPhase; }
+
+    // Key presses re-evaluate the mouse cursor while this is set (click mode).
+    bool KeyCursorRefresh = true;
+    // Clock of the repeat throttle in tenths of a second; replaceable for tests.
+    std::function<qint64()> TenthsNow;
+
+    TGridPoint WalkFromCell() const { return m_walkFromCell; }
+
+signals:
+    // After each blink tick, for the window's once-only layout and the Save button.
+    void Blinked();
+
+protected:
+    // Sees every event of the application and never consumes one.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void KeyDown(QKeyEvent* event);
+
+    TAreaDocument& m_document;
+    TMapEditor& m_editor;
+    TMapView& m_view;
+    TRoomPanel& m_panel;
+    QToolButton* m_sbMode;
+    QToolButton* m_sbPen;
+    QTimer m_timer1;
+
+    TGridPoint m_walkFromCell{0, 0};
+    qint64 m_lastKeyTenths = 0;
+    bool m_blinkPhase = false;
+};
+
+// The walking direction code of a key: 1 north-west, 2 north, 3 north-east, 4 east,
+// 5 south-east, 6 south, 7 south-west, 8 west; 0 for any other key.
+int WalkDirectionOfKey(int key, bool keypad);

@@ -1,0 +1,130 @@
+#include "gui/room/roompanel.h"
+
+#include "gui/app/doctext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+QLabel* BoldLabel(QWidget* parent, const char* name, const char* hint, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setToolTip(QString::fromLatin1(hint));
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
+} // namespace
+
+TRoomPanel::TRoomPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RoomDetails"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_header = new QWidget(this);
+    m_header->setObjectName(QStringLiteral("RoomHeader"));
+    auto* strip = new QHBoxLayout(m_header);
+    strip->setContentsMargins(2, 1, 2, 1);
+    strip->setSpacing(4);
+
+    m_number = new QLineEdit(m_header);
+    m_number->setObjectName(QStringLiteral("eNumber"));
+    m_number->setToolTip(QStringLiteral("Room number"));
+    m_number->setReadOnly(true);
+    m_number->setFixedWidth(50);
+    QFont bold = m_number->font();
+    bold.setBold(true);
+    m_number->setFont(bold);
+    QPalette red = m_number->palette();
+    red.setColor(QPalette::Text, Qt::red);
+    m_number->setPalette(red);
+    strip->addWidget(m_number);
+
+    m_short = BoldLabel(m_header, "lShort", "Room short", QColor(0x80, 0x00, 0x80));
+    strip->addWidget(m_short, 1);
+    m_coordExits = BoldLabel(m_header, "lCoordExits", "Coord & exits", Qt::blue);
+    strip->addWidget(m_coordExits);
+
+    m_hide = new QToolButton(m_header);
+    m_hide->setObjectName(QStringLiteral("sbHideDetails"));
+    m_hide->setToolTip(QStringLiteral("Hide details"));
+    m_hide->setArrowType(Qt::DownArrow);
+    m_hide->setAutoRaise(true);
+    strip->addWidget(m_hide);
+    m_show = new QToolButton(m_header);
+    m_show->setObjectName(QStringLiteral("sbShowDetails"));
+    m_show->setToolTip(QStringLiteral("Show details"));
+    m_show->setArrowType(Qt::UpArrow);
+    m_show->setAutoRaise(true);
+    strip->addWidget(m_show);
+    layout->addWidget(m_header);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("pcRoom"));
+    for (const char* caption : {"Main", "Items", "Spec.Exits", "Other", "Script"}) {
+        auto* page = new QWidget(m_tabs);
+        page->setObjectName(QStringLiteral("ts") + QString::fromLatin1(caption).remove(QLatin1Char('.')));
+        m_tabs->addTab(page, QString::fromLatin1(caption));
+    }
+    layout->addWidget(m_tabs, 1);
+
+    m_validation = new QListWidget(this);
+    m_validation->setObjectName(QStringLiteral("lbValidation"));
+    m_validation->hide();
+    layout->addWidget(m_validation);
+
+    connect(m_hide, &QToolButton::clicked, this, &TRoomPanel::HideDetailsClicked);
+    connect(m_show, &QToolButton::clicked, this, &TRoomPanel::ShowDetailsClicked);
+
+    SetActiveRoom(nullptr);
+}
+
+int TRoomPanel::HeaderHeight() const
+{
+    return m_header->sizeHint().height();
+}
+
+QString TRoomPanel::CoordExitsText(const TRoom& room)
+{
+    return QStringLiteral(" %1:%2   ").arg(room.X / 2 + 1).arg(room.Y / 2 + 1) +
+           DocToQt(room.ObviousExitsText()) + QLatin1Char(' ');
+}
+
+void TRoomPanel::SetActiveRoom(TRoom* room)
+{
+    m_activeRoom = room;
+    if (!room) {
+        m_tabs->hide();
+        m_number->hide();
+        m_short->hide();
+        m_coordExits->hide();
+        return;
+    }
+    m_panelFilling = true;
+    m_tabs->show();
+    m_number->show();
+    m_short->show();
+    m_coordExits->show();
+    m_number->setText(QString::number(room->Number));
+    m_short->setText(QLatin1Char(' ') + DocToQt(room->Short) + QLatin1Char(' '));
+    UpdateActiveExits(room);
+    m_panelFilling = false;
+}
+
+void TRoomPanel::UpdateActiveExits(const TRoom* room)
+{
+    if (room)
+        m_coordExits->setText(CoordExitsText(*room));
+}
