@@ -62,7 +62,6 @@ public:
     void cbZoomChange(bool fromUser);
     void ApplyZoom();
     void ExportBmp();
-    void ExportText();
     void tbHelpClick();
     void AddMarkNotify();
 

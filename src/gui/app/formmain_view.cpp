@@ -3,7 +3,6 @@
 #include "gui/app/databasepane.h"
 #include "gui/app/formmain.h"
 #include "gui/app/statuspanels.h"
-#include "export/textexport.h"
 #include "gui/map/handmode.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
@@ -82,16 +81,6 @@ void TFormMain::ExportBmp()
     const QImage picture = ToIndexedPicture(RenderMap(area, options), m_pictureBits, options.Background);
     SaveMapBmp(picture, name);
     m_asker->Inform(this, QStringLiteral("Picture was saved to ") + QFile::decodeName(QByteArray::fromStdString(name)));
-}
-
-void TFormMain::ExportText()
-{
-    const TFileDialogSpec spec{QStringLiteral("Choose a filename to export"),
-                               QStringLiteral("Text files (*.txt);;All files (*.*)"), QStringLiteral("txt"), true};
-    const QString name = m_asker->AskSaveFileName(this, spec, QString());
-    if (name.isEmpty())
-        return;
-    ExportToText(m_document.Area(), QFile::encodeName(name).toStdString());
 }
 
 // --- room details

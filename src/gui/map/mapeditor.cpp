@@ -184,14 +184,14 @@ void TMapEditor::LinkOn(TGridPoint cell)
     TRoomList& area = m_document.Area();
     const TLinkLine line = LinkOfCursorSlot(m_cursorSlot);
     bool changed = false;
-    if (line != TLinkLine::None) {
-        if (LinkLine(area, line, cell, m_state.EraseGesture != 1)) {
-            if (const TRoom* first = area.RoomAt(area.LastLinkPos))
-                m_view.PaintRoom(*first);
-            changed = true;
-        } else if (Beep) {
-            Beep();
-        }
+    // A connector without a room on both sides shows no link cursor; clicking it still
+    // tells the user that nothing can be joined there.
+    if (line != TLinkLine::None && LinkLine(area, line, cell, m_state.EraseGesture != 1)) {
+        if (const TRoom* first = area.RoomAt(area.LastLinkPos))
+            m_view.PaintRoom(*first);
+        changed = true;
+    } else if (Beep) {
+        Beep();
     }
     m_panel.UpdateActiveExits(m_panel.ActiveRoom());
     if (m_state.EraseGesture == 1)

@@ -1,0 +1,68 @@
+#pragma once
+// A real main window for GUI tests: its own settings file, scripted answers to every
+// question, and helpers that drive the map picture by cell.
+#include "gui/app/asker.h"
+#include "gui/app/formmain.h"
+#include "gui/map/mapeditor.h"
+#include "gui/map/mapview.h"
+
+#include <QImage>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+// Answers questions from queues and records everything it was asked or told. An
+// unexpected question fails the test and answers Cancel.
+class TScriptedAsker : public TAsker {
+public:
+    std::deque<TAnswer> Answers;
+    std::deque<QString> FileNames; // for open and save dialogs; empty string = cancel
+    QStringList Questions;
+    QStringList Notices;
+    QStringList Errors;
+    QStringList DialogTitles;
+
+    TAnswer AskYesNoCancel(QWidget*, const QString& question) override;
+    void Inform(QWidget*, const QString& message) override { Notices << message; }
+    void ShowError(QWidget*, const QString& message) override { Errors << message; }
+    QString AskOpenFileName(QWidget*, const TFileDialogSpec& spec) override;
+    QString AskSaveFileName(QWidget*, const TFileDialogSpec& spec, const QString& proposal) override;
+};
+
+class TEditorFixture {
+public:
+    // Settings lines ("Name=value", "[Section]") written to the window's INI file first.
+    explicit TEditorFixture(const QStringList& settings = {}, const QStringList& commandLine = {});
+    ~TEditorFixture();
+
+    TFormMain& Form() { return *m_form; }
+    TScriptedAsker& Asker() { return *m_asker; }
+    TRoomList& Area() { return m_form->Area(); }
+    TMapEditor& Editor() { return m_form->MapEditor(); }
+    QWidget* Canvas() { return m_form->MapView().Canvas(); }
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QString IniFile() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+    int Beeps() const { return *m_beeps; }
+
+    // Centre pixel of a cell in the picture.
+    QPoint CellCentre(TGridPoint cell) const;
+    void MoveTo(TGridPoint cell, Qt::KeyboardModifiers mods = {});
+    void Click(TGridPoint cell, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
+    // The picture as the widget paints it now.
+    QImage Picture();
+    // Destroys the window (writing its settings), as program end does.
+    void Close();
+
+private:
+    QTemporaryDir m_dir;
+    TScriptedAsker* m_asker;
+    std::unique_ptr<TFormMain> m_form;
+    std::shared_ptr<int> m_beeps = std::make_shared<int>(0);
+};
+
+// A room on a cell of the area, numbered as the map numbers it.
+TRoom* PlaceRoom(TRoomList& area, TGridPoint cell);
+
+// Writes an area file the way the editor saves it.
+void WriteAreaFile(const QString& fileName, const TRoomList& area);
