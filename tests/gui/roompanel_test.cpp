@@ -1,0 +1,128 @@
+// The room details frame, the default-room pictures and the error boundary.
+#include "gui/app/application.h"
+#include "gui/room/defaultroombar.h"
+#include "gui/room/defaultroomglyph.h"
+#include "gui/room/roompanel.h"
+#include "kberror.h"
+#include "model/roomlist.h"
+#include "render/mapcolors.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
+{
+    TRoomPanel panel(nullptr);
+    panel.show();
+    auto* number = panel.findChild<QLineEdit*>(QStringLiteral("eNumber"));
+    auto* shortLabel = panel.findChild<QLabel*>(QStringLiteral("lShort"));
+    auto* coord = panel.findChild<QLabel*>(QStringLiteral("lCoordExits"));
+    EXPECT_FALSE(panel.Tabs()->isVisible());
+    EXPECT_FALSE(number->isVisible());
+    EXPECT_EQ(panel.Tabs()->count(), 5);
+    EXPECT_EQ(panel.Tabs()->tabText(2), QStringLiteral("Spec.Exits"));
+    EXPECT_FALSE(panel.ValidationList()->isVisible());
+
+    TRoom room;
+    room.Number = 12;
+    room.X = 5;
+    room.Y = 3;
+    room.Short = "Dark \x9A\xE8"; // Windows-1250 "šč"
+    room.CompassLinks[dirN] = {5, 1};
+    room.CompassLinks[dirE] = {7, 3};
+    panel.SetActiveRoom(&room);
+    EXPECT_EQ(panel.ActiveRoom(), &room);
+    EXPECT_TRUE(panel.Tabs()->isVisible());
+    EXPECT_EQ(number->text(), QStringLiteral("12"));
+    EXPECT_EQ(shortLabel->text(), QStringLiteral(" Dark šč "));
+    EXPECT_EQ(coord->text(), QStringLiteral(" 3:2   n, e "));
+
+    // A room without links at the top-left corner.
+    TRoom corner;
+    corner.X = 1;
+    corner.Y = 1;
+    panel.UpdateActiveExits(&corner);
+    EXPECT_EQ(coord->text(), QStringLiteral(" 1:1    "));
+    // None leaves the label and hides the editors.
+    panel.UpdateActiveExits(nullptr);
+    EXPECT_EQ(coord->text(), QStringLiteral(" 1:1    "));
+    panel.SetActiveRoom(nullptr);
+    EXPECT_FALSE(panel.Tabs()->isVisible());
+    EXPECT_FALSE(coord->isVisible());
+}
+
+TEST(DefaultRooms, ExactlyOneButtonIsPressed)
+{
+    TDefaultRoomBar bar(nullptr);
+    auto* b1 = bar.findChild<QToolButton*>(QStringLiteral("tbdf1"));
+    auto* b7 = bar.findChild<QToolButton*>(QStringLiteral("tbdf7"));
+    ASSERT_NE(b7, nullptr);
+    EXPECT_TRUE(b1->isChecked());
+    b7->click();
+    EXPECT_EQ(bar.CurrentIndex(), 6);
+    EXPECT_FALSE(b1->isChecked());
+    b7->click(); // clicking the pressed one keeps it pressed
+    EXPECT_TRUE(b7->isChecked());
+    EXPECT_EQ(&bar.CurrentDefaultRoom(), &bar.DefaultRoomSlots[6]);
+
+    // Loading fewer templates than buttons still gives ten slots.
+    TRList three;
+    for (int i = 0; i < 3; ++i)
+        three.Add(std::make_unique<TRoom>())->Short = "t" + std::to_string(i);
+    bar.ReplaceFrom(three);
+    EXPECT_EQ(bar.DefaultRoomSlots.Count(), 10);
+    EXPECT_EQ(bar.DefaultRoomSlots[2].Short, "t2");
+    EXPECT_EQ(bar.CurrentIndex(), 0);
+    TRList out;
+    bar.CopyInto(out);
+    EXPECT_EQ(out.Count(), 10);
+}
+
+TEST(DefaultRooms, GlyphShowsTheTemplatesColours)
+{
+    const TRoomList area(15, 15);
+    const auto& colors = area.Colors;
+    const QColor face = DefaultMapBackground();
+    TRoom tpl;
+    QImage img = DefaultRoomGlyph(tpl, colors, 20);
+    EXPECT_EQ(img.size(), QSize(22, 23));
+    EXPECT_EQ(img.pixelColor(11, 11), face);
+
+    // One type (City, 10) fills the picture.
+    tpl.AreaTypes = WithAreaType(0, 10);
+    img = DefaultRoomGlyph(tpl, colors, 20);
+    EXPECT_EQ(img.pixelColor(0, 0), FromColorRef(colors[10]));
+    EXPECT_EQ(img.pixelColor(21, 22), FromColorRef(colors[10]));
+
+    // Forest and Hills: alternating stripes over CellSize - 1 rows, the rest button face.
+    tpl.AreaTypes = WithAreaType(WithAreaType(0, 3), 5);
+    ASSERT_NE(colors[3], colors[5]);
+    img = DefaultRoomGlyph(tpl, colors, 20);
+    for (int y = 0; y <= 18; ++y)
+        EXPECT_EQ(img.pixelColor(5, y), FromColorRef(colors[y % 2 == 0 ? 3 : 5])) << y;
+    EXPECT_EQ(img.pixelColor(5, 19), face);
+    EXPECT_EQ(img.pixelColor(21, 0), FromColorRef(colors[3]));
+    // At 150% the stripes cover the whole picture.
+    img = DefaultRoomGlyph(tpl, colors, 30);
+    EXPECT_EQ(img.pixelColor(5, 22), FromColorRef(colors[3]));
+
+    // Two types of one colour are solid.
+    std::array<int32_t, 19> same = colors;
+    same[5] = same[3];
+    img = DefaultRoomGlyph(tpl, same, 20);
+    EXPECT_EQ(img.pixelColor(5, 22), FromColorRef(same[3]));
+}
+
+TEST(ErrorBoundary, ReportsTheMessageAndGoesOn)
+{
+    QStringList reported;
+    auto report = [&](const QString& m) { reported << m; };
+    EXPECT_TRUE(DeliverReportingErrors([] { return true; }, report));
+    EXPECT_FALSE(DeliverReportingErrors([]() -> bool { throw EKbError("Špatný formát souboru"); }, report));
+    EXPECT_FALSE(DeliverReportingErrors([]() -> bool { throw std::runtime_error("disk full"); }, report));
+    EXPECT_EQ(reported, (QStringList{QStringLiteral("Špatný formát souboru"), QStringLiteral("disk full")}));
+}
