@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -464,10 +465,13 @@ TEST(FormMain, RoomDetailsHideShowAndToggle)
     TEditorFixture f;
     TFormMain& w = f.Form();
     ASSERT_TRUE(w.DetailsHidden());
+    f.Click({1, 1});
+    EXPECT_FALSE(w.RoomPanel().Tabs()->isVisible()) << "only the header strip while hidden";
     auto* mapa = w.findChild<QSplitter*>(QStringLiteral("asp_mapa"));
     QTest::mouseClick(w.findChild<QToolButton*>(QStringLiteral("sbShowDetails")), Qt::LeftButton);
     EXPECT_FALSE(w.DetailsHidden());
     EXPECT_EQ(mapa->sizes().value(1), f.Area().EditorHeight);
+    EXPECT_TRUE(w.RoomPanel().Tabs()->isVisible());
     w.Menu().miToggleDetails->trigger();
     EXPECT_TRUE(w.DetailsHidden());
     w.Menu().miToggleDetails->trigger();

@@ -222,6 +222,8 @@ void TFormMain::ConnectCommands()
         if (m_databasePane->Kind() == TDatabasePane::TKind::None)
             CloseDatabasePane();
     });
+    connect(m_aspMapa, &QSplitter::splitterMoved, this,
+            [this] { m_roomPanel->SetCollapsed(DetailsHidden()); });
     connect(m_roomPanel, &TRoomPanel::HideDetailsClicked, this, &TFormMain::HideDetails);
     connect(m_roomPanel, &TRoomPanel::ShowDetailsClicked, this, &TFormMain::ShowDetails);
     // Toolbar
@@ -273,6 +275,7 @@ void TFormMain::AfterBlink()
             const QList<int> sizes = m_aspMapa->sizes();
             const int total = sizes.value(0) + sizes.value(1);
             m_aspMapa->setSizes({m_pendingMapaPos, std::max(0, total - m_pendingMapaPos)});
+            m_roomPanel->SetCollapsed(DetailsHidden());
         }
     }
     m_tbSave->setEnabled(m_document.Area().Modified);

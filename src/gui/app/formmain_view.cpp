@@ -99,6 +99,7 @@ void TFormMain::HideDetails()
 {
     const QList<int> sizes = m_aspMapa->sizes();
     const int total = sizes.value(0) + sizes.value(1);
+    m_roomPanel->SetCollapsed(true);
     m_aspMapa->setSizes({std::max(0, total - m_roomPanel->HeaderHeight()), m_roomPanel->HeaderHeight()});
     m_roomPanel->ValidationList()->hide();
 }
@@ -108,6 +109,7 @@ void TFormMain::ShowDetails()
     const QList<int> sizes = m_aspMapa->sizes();
     const int total = sizes.value(0) + sizes.value(1);
     const int details = std::min(total, static_cast<int>(m_document.Area().EditorHeight));
+    m_roomPanel->SetCollapsed(false);
     m_aspMapa->setSizes({std::max(0, total - details), details});
 }
 

@@ -38,6 +38,7 @@ TRoomPanel::TRoomPanel(QWidget* parent) : QWidget(parent)
     auto* strip = new QHBoxLayout(m_header);
     strip->setContentsMargins(2, 1, 2, 1);
     strip->setSpacing(4);
+    m_header->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     m_number = new QLineEdit(m_header);
     m_number->setObjectName(QStringLiteral("eNumber"));
@@ -96,6 +97,17 @@ int TRoomPanel::HeaderHeight() const
     return m_header->sizeHint().height();
 }
 
+void TRoomPanel::SetCollapsed(bool collapsed)
+{
+    m_collapsed = collapsed;
+    UpdateEditorsVisible();
+}
+
+void TRoomPanel::UpdateEditorsVisible()
+{
+    m_tabs->setVisible(m_activeRoom && !m_collapsed);
+}
+
 QString TRoomPanel::CoordExitsText(const TRoom& room)
 {
     return QStringLiteral(" %1:%2   ").arg(room.X / 2 + 1).arg(room.Y / 2 + 1) +
@@ -105,15 +117,14 @@ QString TRoomPanel::CoordExitsText(const TRoom& room)
 void TRoomPanel::SetActiveRoom(TRoom* room)
 {
     m_activeRoom = room;
+    UpdateEditorsVisible();
     if (!room) {
-        m_tabs->hide();
         m_number->hide();
         m_short->hide();
         m_coordExits->hide();
         return;
     }
     m_panelFilling = true;
-    m_tabs->show();
     m_number->show();
     m_short->show();
     m_coordExits->show();

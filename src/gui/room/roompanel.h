@@ -28,6 +28,9 @@ public:
 
     // Height of the header strip, which stays visible when the details are hidden.
     int HeaderHeight() const;
+    // Hidden details keep only the header strip; the editors come back with Show.
+    void SetCollapsed(bool collapsed);
+    bool Collapsed() const { return m_collapsed; }
     QTabWidget* Tabs() const { return m_tabs; }
     QListWidget* ValidationList() const { return m_validation; }
 
@@ -39,8 +42,11 @@ signals:
     void ShowDetailsClicked();
 
 private:
+    void UpdateEditorsVisible();
+
     TRoom* m_activeRoom = nullptr;
     bool m_panelFilling = false;
+    bool m_collapsed = false;
 
     QWidget* m_header;
     QLineEdit* m_number;
