@@ -7,4 +7,7 @@
 
 int CmdDump(const TCliArgs& args, std::ostream& out);
 int CmdBuild(const TCliArgs& args, std::ostream& out);
+int CmdExport(const TCliArgs& args, std::ostream& out);
+int CmdValidate(const TCliArgs& args, std::ostream& out);
+int CmdText(const TCliArgs& args, std::ostream& out);
 int CmdBmp(const TCliArgs& args, std::ostream& out);

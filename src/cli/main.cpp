@@ -11,6 +11,11 @@ const char* const kUsage =
     "usage: kesterbrandor-cli COMMAND ARGS [options]\n"
     "  dump AREA.arf                 JSON of the whole area on stdout\n"
     "  build AREA.json OUT.arf       JSON (as dump prints it) to an area file\n"
+    "  export AREA.arf DIR [--script]  room files and area header into DIR (its last\n"
+    "                                component is the area name); --script expands the\n"
+    "                                area's script template instead of the fixed layout\n"
+    "  validate AREA.arf             one report line per problem; exit 1 when any is an error\n"
+    "  text AREA.arf OUT.txt         the texts of every room as a plain text file\n"
     "  bmp AREA.arf OUT.bmp [--zoom 25|50|75|100|150|200|300|400] [--depth 4|8]\n"
     "      [--no-grid] [--no-centers] [--no-fill]   the map picture (default 100%, 4 bits)\n"
     "options: --encoding NAME (default windows-1250) for the text in JSON; --help\n"
@@ -23,6 +28,9 @@ const std::map<std::string, TCommand>& Commands()
     static const std::map<std::string, TCommand> commands = {
         {"dump", CmdDump},
         {"build", CmdBuild},
+        {"export", CmdExport},
+        {"validate", CmdValidate},
+        {"text", CmdText},
 #ifdef KB_HAVE_RENDER
         {"bmp", CmdBmp},
 #endif

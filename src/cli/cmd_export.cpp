@@ -1,0 +1,45 @@
+// export, validate and text: the code generation of an area file without the editor.
+#include "cli/commands.h"
+#include "export/exportrun.h"
+#include "export/textexport.h"
+#include "export/validation.h"
+#include "files/areafile.h"
+
+#include <iostream>
+
+int CmdExport(const TCliArgs& args, std::ostream& out)
+{
+    args.Expect(2);
+    TRoomList area(0, 0);
+    LoadArea(args.Positional[0], area);
+    const std::string& dir = args.Positional[1];
+    PrepareOutputDirectory(dir);
+    if (args.Flag("--script"))
+        ExportUsingScript(area, dir);
+    else
+        ExportToCFiles(area, dir);
+    out << "Export done.\n";
+    return exitDone;
+}
+
+int CmdValidate(const TCliArgs& args, std::ostream& out)
+{
+    args.Expect(1);
+    TRoomList area(0, 0);
+    LoadArea(args.Positional[0], area);
+    const TValidationReport report = ValidateArea(area);
+    for (const TReportLine& line : report.Lines())
+        out << line.Text() << "\n";
+    std::cerr << report.Summary() << "\n";
+    return report.HasErrors() ? exitValidationErrors : exitDone;
+}
+
+int CmdText(const TCliArgs& args, std::ostream& out)
+{
+    args.Expect(2);
+    TRoomList area(0, 0);
+    LoadArea(args.Positional[0], area);
+    ExportToText(area, args.Positional[1]);
+    (void)out;
+    return exitDone;
+}

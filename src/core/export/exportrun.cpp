@@ -1,0 +1,115 @@
+#include "export/exportrun.h"
+
+#include "export/areaheader.h"
+#include "export/codewriter.h"
+#include "export/exportcontext.h"
+#include "export/outputfile.h"
+#include "export/roomfixed.h"
+#include "export/roomscripted.h"
+#include "export/scriptexpansion.h"
+#include "kberror.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+// Puts the rooms back in position order however the run ends; the map's lookups rely on it.
+class TPositionOrderGuard {
+public:
+    explicit TPositionOrderGuard(TRoomList& area) : m_area(area) {}
+    ~TPositionOrderGuard() { m_area.SortByPosition(); }
+    TPositionOrderGuard(const TPositionOrderGuard&) = delete;
+    TPositionOrderGuard& operator=(const TPositionOrderGuard&) = delete;
+
+private:
+    TRoomList& m_area;
+};
+
+std::string Join(const std::string& dir, const std::string& name)
+{
+    if (dir.empty())
+        return name;
+    return dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+void CreateDirectory(const std::string& dir)
+{
+    std::error_code ec;
+    fs::create_directory(dir, ec);
+    if (ec)
+        throw EKbError("Cannot create directory \"" + dir + "\". " + ec.message());
+    if (!fs::is_directory(dir, ec))
+        throw EKbError("Cannot create directory \"" + dir + "\". A file of that name is in the way.");
+}
+
+enum class TLayout { Fixed, Script };
+
+void RunExport(TRoomList& area, const std::string& outputDirectory, TLayout layout)
+{
+    TPositionOrderGuard guard(area);
+    area.SortByPosition();
+
+    const std::string roomsDir = Join(outputDirectory, "rooms");
+    CreateDirectory(outputDirectory);
+    CreateDirectory(roomsDir);
+
+    const TExportContext ctx = MakeExportContext(area, outputDirectory);
+    TCodeWriter out;
+    if (layout == TLayout::Fixed || TemplateIncludesHeader(area.ScriptTemplate)) {
+        WriteAreaHeader(out, ctx);
+        WriteOutputFile(Join(outputDirectory, AreaHeaderFileName(ctx.AreaName)), out.Bytes());
+    }
+    for (const TRoom* room : ctx.RoomsByNumber) {
+        const std::string fileName = Join(roomsDir, RoomSourceFileName(*room));
+        // A separator in a room's name would put its file outside `rooms`, or anywhere.
+        if (room->FileName.find('/') != std::string::npos)
+            throw EKbError("Cannot create file \"" + fileName + "\". The room's file name holds a path separator.");
+        out.Clear();
+        if (layout == TLayout::Fixed)
+            WriteRoomFixed(out, ctx, *room);
+        else
+            WriteRoomScripted(out, ctx, *room);
+        WriteOutputFile(fileName, out.Bytes());
+    }
+}
+} // namespace
+
+std::string RoomSourceFileName(const TRoom& room)
+{
+    return room.FileName.find('.') == std::string::npos ? room.FileName + ".c" : room.FileName;
+}
+
+void PrepareOutputDirectory(const std::string& outputDirectory)
+{
+    std::error_code ec;
+    if (fs::is_directory(outputDirectory, ec)) {
+        const fs::path header = fs::path(outputDirectory) / AreaHeaderFileName(AreaNameOf(outputDirectory));
+        const fs::file_status headerStatus = fs::symlink_status(header, ec);
+        if (fs::is_regular_file(headerStatus) || fs::is_symlink(headerStatus))
+            fs::remove(header, ec);
+
+        // Only a real directory is cleared: a link named rooms may point anywhere.
+        const fs::path rooms = fs::path(outputDirectory) / "rooms";
+        if (fs::is_directory(fs::symlink_status(rooms, ec))) {
+            std::vector<fs::path> entries;
+            for (fs::directory_iterator it(rooms, ec), end; !ec && it != end; it.increment(ec))
+                entries.push_back(it->path());
+            for (const fs::path& entry : entries)
+                fs::remove_all(entry, ec); // removes a link, never what it points to
+        }
+    }
+    fs::create_directory(outputDirectory, ec);
+}
+
+void ExportToCFiles(TRoomList& area, const std::string& outputDirectory)
+{
+    RunExport(area, outputDirectory, TLayout::Fixed);
+}
+
+void ExportUsingScript(TRoomList& area, const std::string& outputDirectory)
+{
+    RunExport(area, outputDirectory, TLayout::Script);
+}

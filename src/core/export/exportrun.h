@@ -1,0 +1,21 @@
+#pragma once
+// The two export runs: the area header and one source file per room, in the fixed layout
+// or by script, and the preparation of the output directory before a run.
+#include "model/roomlist.h"
+
+#include <string>
+
+// The room's file in `rooms`: its FileName, with .c added when the name has no full stop.
+std::string RoomSourceFileName(const TRoom& room);
+
+// Removes what an earlier export into the directory left: AREANAME.h and the contents of
+// the `rooms` subdirectory, nothing else; symbolic links are removed as links and never
+// followed. Then creates the directory. Failures are ignored: the run reports what matters.
+void PrepareOutputDirectory(const std::string& outputDirectory);
+
+// Each writes the area header (the script export only when the area's template has
+// $_INCLUDE_H_$) and the room files in ascending room number. The first file that cannot
+// be created or written stops the run with EKbError; the files written so far stay. The
+// area's rooms are in position order when either returns, whether it succeeds or not.
+void ExportToCFiles(TRoomList& area, const std::string& outputDirectory);
+void ExportUsingScript(TRoomList& area, const std::string& outputDirectory);

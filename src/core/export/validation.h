@@ -1,0 +1,41 @@
+#pragma once
+// The validation report: one line per missing or doubtful piece of data of a room.
+#include "model/roomlist.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class TReportKind { Error, Warning };
+
+struct TReportLine {
+    TReportKind Kind = TReportKind::Error;
+    // The room the line is about, by number and cell, so that a line whose room has gone
+    // since cannot be followed.
+    int32_t Number = 0;
+    int32_t X = 0;
+    int32_t Y = 0;
+    std::string Message;
+
+    // "ERROR:  Room: 3 (1:3) Missing filename!"
+    std::string Text() const;
+};
+
+class TValidationReport {
+public:
+    void AddReportLine(const TRoom& room, TReportKind kind, std::string message);
+    const std::vector<TReportLine>& Lines() const { return m_lines; }
+    int Count() const { return static_cast<int>(m_lines.size()); }
+    bool HasErrors() const;
+    // The text of the message box that tells how many problems were found.
+    std::string Summary() const;
+
+private:
+    std::vector<TReportLine> m_lines;
+};
+
+// Checks every room in the area's order.
+TValidationReport ValidateArea(const TRoomList& area);
+
+// The line's room when a room of that number still stands on that cell, or none.
+TRoom* ReportRoom(TRoomList& area, const TReportLine& line);
