@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 void WriteOutputFile(const std::string& fileName, std::string_view bytes)
 {
@@ -16,12 +17,21 @@ void WriteOutputFile(const std::string& fileName, std::string_view bytes)
         throw EKbError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     int err = ok ? 0 : errno;
+    if (std::fflush(f) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    // Only a regular file is ours to remove; a device or pipe the name leads to is not.
+    struct stat info {};
+    const bool regular = fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode);
     if (std::fclose(f) != 0 && ok) {
         ok = false;
         err = errno;
     }
     if (!ok) {
-        std::remove(fileName.c_str());
+        // A truncated source file would look like a finished one.
+        if (regular)
+            std::remove(fileName.c_str());
         throw EKbError("Cannot write file \"" + fileName + "\". " + std::strerror(err ? err : EIO));
     }
 }

@@ -1,0 +1,130 @@
+#include "export/textexport.h"
+#include "files/areafile.h"
+#include "runcommand.h"
+#include "testutil.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kEpoch = "SOURCE_DATE_EPOCH=1764892800";
+TCommandResult Cli(const std::vector<std::string>& args) { return RunCommand(KB_CLI_PATH, args, {kEpoch}); }
+std::string Example() { return std::string(KB_SOURCE_DIR) + "/examples/forest.arf"; }
+
+// Relative path -> bytes of every file below dir.
+std::map<std::string, std::string> Tree(const fs::path& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        files[fs::relative(e.path(), dir).string()] = e.is_regular_file() ? ReadFileBytes(e.path().string()) : "<dir>";
+    return files;
+}
+} // namespace
+
+TEST(CliExport, SecondExportReplacesTheFirstAndKeepsTheUsersFiles)
+{
+    TTempDir tmp;
+    const fs::path out = tmp.Path() / "forest";
+    const auto first = Cli({"export", Example(), out.string()});
+    ASSERT_EQ(first.ExitCode, 0) << first.Err;
+    EXPECT_EQ(first.Out, "Export done.\n");
+    EXPECT_EQ(Tree(out).size(), 8u); // forest.h, rooms and six room files
+    WriteFileBytes((out / "notes.txt").string(), "my notes");
+    WriteFileBytes((out / "rooms" / "stale.c").string(), "from an older export");
+
+    const auto second = Cli({"export", Example(), out.string(), "--script"});
+    ASSERT_EQ(second.ExitCode, 0) << second.Err;
+    EXPECT_EQ(second.Out, "Export done.\n");
+
+    // Exactly what a script export into a fresh folder gives, plus the notes.
+    const fs::path fresh = tmp.Path() / "fresh" / "forest";
+    fs::create_directories(fresh.parent_path());
+    ASSERT_EQ(Cli({"export", Example(), fresh.string(), "--script"}).ExitCode, 0);
+    auto expected = Tree(fresh);
+    expected["notes.txt"] = "my notes";
+    EXPECT_EQ(Tree(out), expected);
+    EXPECT_NE(expected["rooms/clearing.c"].find("// end of script\r\n"), std::string::npos);
+    EXPECT_NE(expected["rooms/clearing.c"].find(", 05.12.2025\r\n"), std::string::npos);
+}
+
+TEST(CliExport, UnwritableRoomsDirectoryFailsWithExitThree)
+{
+    TTempDir tmp;
+    const fs::path out = tmp.Path() / "forest";
+    fs::create_directory(out);
+    WriteFileBytes((out / "rooms").string(), "a file where the folder should be");
+    auto failed = Cli({"export", Example(), out.string()});
+    EXPECT_EQ(failed.ExitCode, 3);
+    EXPECT_NE(failed.Err.find((out / "rooms").string()), std::string::npos) << failed.Err;
+    EXPECT_EQ(failed.Out.find("Export done."), std::string::npos);
+    EXPECT_EQ(ReadFileBytes((out / "rooms").string()), "a file where the folder should be");
+
+    // Permissions only hold back a user without the power to ignore them.
+    if (geteuid() != 0) {
+        fs::remove(out / "rooms");
+        fs::create_directory(out / "rooms");
+        fs::permissions(out / "rooms", fs::perms::owner_read | fs::perms::owner_exec);
+        failed = Cli({"export", Example(), out.string(), "--script"});
+        EXPECT_EQ(failed.ExitCode, 3);
+        EXPECT_NE(failed.Err.find((out / "rooms" / "clearing.c").string()), std::string::npos) << failed.Err;
+        EXPECT_EQ(failed.Out.find("Export done."), std::string::npos);
+    }
+
+    failed = Cli({"export", Example(), "/proc/kb-no-such/forest"});
+    EXPECT_EQ(failed.ExitCode, 3);
+    EXPECT_NE(failed.Err.find("/proc/kb-no-such/forest"), std::string::npos) << failed.Err;
+    EXPECT_TRUE(failed.Out.empty());
+}
+
+TEST(CliValidate, ReportLinesAndExitCode)
+{
+    const auto ok = Cli({"validate", Example()});
+    EXPECT_EQ(ok.ExitCode, 0) << ok.Err;
+    EXPECT_EQ(ok.Out, "Warning:  Room: 4 (5:1) No items defined, you should add some.\n"
+                      "Warning:  Room: 3 (1:3) No items defined, you should add some.\n"
+                      "Warning:  Room: 6 (7:5) No items defined, you should add some.\n");
+    EXPECT_NE(ok.Err.find("3 possible problems found."), std::string::npos);
+
+    TTempDir tmp;
+    TRoomList area(3, 3);
+    auto room = std::make_unique<TRoom>();
+    room->Number = 1;
+    room->X = room->Y = 1;
+    room->FileName = "x";
+    room->Exits = {{ekVisibleExit, "out", 1}};
+    area.Add(std::move(room));
+    SaveArea(tmp.File("bad.arf"), area);
+    const auto bad = Cli({"validate", tmp.File("bad.arf")});
+    EXPECT_EQ(bad.ExitCode, 1);
+    EXPECT_EQ(bad.Out, "ERROR:  Room: 1 (1:1) Missing short description!\n"
+                       "ERROR:  Room: 1 (1:1) Missing long description!\n"
+                       "ERROR:  Room: 1 (1:1) Missing Area Type!\n"
+                       "Warning:  Room: 1 (1:1) No items defined, you should add some.\n");
+
+    EXPECT_EQ(Cli({"validate"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"validate", tmp.File("missing.arf")}).ExitCode, 3);
+}
+
+TEST(CliText, WritesThePlainTextExport)
+{
+    TTempDir tmp;
+    const auto done = Cli({"text", Example(), tmp.File("forest.txt")});
+    ASSERT_EQ(done.ExitCode, 0) << done.Err;
+    TRoomList area(0, 0);
+    LoadArea(Example(), area);
+    const std::string text = ReadFileBytes(tmp.File("forest.txt"));
+    EXPECT_EQ(text, AreaText(area));
+    EXPECT_EQ(text.rfind("--------------\r\nFilename: clearing\r\nExits: e\r\nShort: A quiet clearing\r\n", 0), 0u);
+
+    const auto failed = Cli({"text", Example(), tmp.File("no/dir/forest.txt")});
+    EXPECT_EQ(failed.ExitCode, 3);
+    EXPECT_NE(failed.Err.find(tmp.File("no/dir/forest.txt")), std::string::npos);
+    EXPECT_EQ(Cli({"text", Example()}).ExitCode, 2);
+    EXPECT_EQ(Cli({"export", Example()}).ExitCode, 2);
+}

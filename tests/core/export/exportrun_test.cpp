@@ -1,0 +1,399 @@
+#include "export/exportrun.h"
+#include "export/fileheader.h"
+#include "files/areafile.h"
+#include "forestarea.h"
+#include "kberror.h"
+#include "testutil.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kForestHeader = CrLf({
+    "#ifndef __forest_H__",
+    "#define __forest_H__",
+    "",
+    "#include <weather_types.h>",
+    "",
+    "#define AREA_NAME \"forest\"",
+    "#define CLIMATE CLIMATE_TEMPERATE",
+    "#define CLIMATEI CLIMATE_INDOORS",
+    "#define RAIN RAIN_MEDIATE",
+    "",
+    "#define MYAREA_FOR_FIE AREA_FOREST | AREA_FIELD",
+    "#define MYAREA_PAT_FOR AREA_PATH | AREA_FOREST",
+    "#define MYAREA_UND AREA_UNDERGROUND",
+    "",
+    "#define DAYLIGHT_50 50",
+    "#define DAYLIGHT_20 20",
+    "",
+    "#define NIGHTLIGHT_10 10",
+    "#define NIGHTLIGHT_20 20",
+    "",
+    "#define AMBIENTLIGHT_0 0",
+    "",
+    "#endif",
+});
+
+const std::string kBurrowFixed = CrLf({
+    "",
+    "#include \"../forest.h\"",
+    "",
+    "//",
+    "// Area name: XXX",
+    "// Creator name: XXX",
+    "// Date: XXX",
+    "//",
+    "",
+    "#include <lib.h>",
+    "inherit LIB_ROOM;",
+    "",
+    "// you can add your own include or inherits here",
+    "",
+    "// you can add your own variables here",
+    "",
+    "",
+    "protected void create() {",
+    "  room::create();",
+    "  SetAreaName(AREA_NAME);",
+    "  SetClimate(CLIMATE);",
+    "  SetRainType(RAIN);",
+    "  SetAreaType(MYAREA_UND);",
+    "",
+    "  SetDayLight(DAYLIGHT_20);",
+    "  SetNightLight(NIGHTLIGHT_20);",
+    "  SetAmbientLight(AMBIENTLIGHT_0);",
+    "",
+    "  SetShort(\"A dark burrow\");",
+    "  SetLong(\"A dark burrow.\");",
+    "  SetObviousExits(\"out\");",
+    "  SetExits( ([",
+    "        \"out\": __DIR__\"clearing\", ",
+    "      ]) );",
+    "",
+    "}",
+    "",
+});
+
+const std::string kClearingScripted = CrLf({
+    "//",
+    "// Area name: XXX",
+    "// Creator name: XXX",
+    "// Date: XXX",
+    "//",
+    "",
+    "#include <lib.h>",
+    "#include \"../forest.h\"",
+    "inherit LIB_ROOM;",
+    "",
+    "// Your own variables",
+    "protected void create() {",
+    "  room::create();",
+    "  SetAreaName(AREA_NAME);",
+    "  SetClimate( CLIMATE );",
+    "  SetRainType( RAIN );",
+    "  SetAreaType(MYAREA_FOR_FIE);",
+    "",
+    "  SetDayLight(DAYLIGHT_50);",
+    "  SetNightLight(NIGHTLIGHT_10);",
+    "  SetAmbientLight(AMBIENTLIGHT_0);",
+    "  SetShort(\"A quiet clearing\");",
+    "  SetLong(\"The trees open onto a small clearing. \"",
+    "    \"In the middle lies a huge grey stone covered with moss, and a narrow \"",
+    "    \"path leads east.\");",
+    "",
+    "  SetItems( ([",
+    "     ({ \"stone\", \"rock\", \"boulder\" }): ",
+    "        \"A huge grey stone. Someone has carved \"",
+    "        \"the word \\\"rest\\\" into it.\", ",
+    "     \"moss\": \"Soft green moss.\", ",
+    "    ]) );",
+    "  SetSmell( ([",
+    "    ({\"stone\", \"moss\"}): ",
+    "        \"It smells of moss.\",",
+    "    ]) );",
+    "  SetTouch( ([",
+    "    \"moss\": \"It is soft and damp.\",",
+    "    ]) );",
+    "",
+    "  SetObviousExits(\"e, enter hole\");",
+    "  SetExits( ([",
+    "        \"east\": __DIR__\"path\", ",
+    "      ]) );",
+    "  SetEnters( ([",
+    "        \"hole\": __DIR__\"burrow\", ",
+    "      ]) );",
+    "",
+    "}",
+    "// end of script",
+});
+
+std::string Read(const fs::path& p) { return ReadFileBytes(p.string()); }
+
+std::vector<std::string> Listing(const fs::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        names.push_back(fs::relative(e.path(), dir).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool InPositionOrder(const TRoomList& area)
+{
+    for (int i = 1; i < area.Count(); ++i)
+        if (PositionLess(area[i], area[i - 1]))
+            return false;
+    return area.InPositionOrder();
+}
+
+// Numbers that do not follow the position order: 1 (1,1), 2 (3,1), 5 (5,1), 3 (1,3).
+std::unique_ptr<TRoomList> MakeMixedArea()
+{
+    auto area = MakeForestArea();
+    area->Width = 5;
+    TRoom& extra = AddRoom(*area, 5, 5, 1, "extra");
+    extra.Short = "Extra";
+    return area;
+}
+
+class TEnvVar {
+public:
+    TEnvVar(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old, m_had = true;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~TEnvVar()
+    {
+        if (m_had)
+            setenv(m_name.c_str(), m_old.c_str(), 1);
+        else
+            unsetenv(m_name.c_str());
+    }
+
+private:
+    std::string m_name, m_old;
+    bool m_had = false;
+};
+} // namespace
+
+TEST(ExportRun, WorkedExamplesComeOutByteForByte)
+{
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest";
+    auto area = MakeForestArea();
+    ExportToCFiles(*area, dir.string());
+    EXPECT_EQ(AfterHeaderLines(Read(dir / "forest.h")), kForestHeader);
+    EXPECT_EQ(AfterHeaderLines(Read(dir / "rooms" / "burrow.c")), kBurrowFixed);
+    EXPECT_EQ(Listing(dir), (std::vector<std::string>{"forest.h", "rooms", "rooms/burrow.c", "rooms/clearing.c",
+                                                      "rooms/path.c"}));
+
+    const fs::path scripted = tmp.Path() / "s" / "forest";
+    fs::create_directory(tmp.Path() / "s");
+    ExportUsingScript(*area, scripted.string());
+    EXPECT_EQ(AfterHeaderLines(Read(scripted / "rooms" / "clearing.c")), kClearingScripted);
+    EXPECT_EQ(AfterHeaderLines(Read(scripted / "forest.h")), kForestHeader);
+    EXPECT_FALSE(area->Modified);
+}
+
+TEST(ExportRun, ExampleAreaFileGivesTheSameRooms)
+{
+    TRoomList area(0, 0);
+    LoadArea((SourceDir() / "examples" / "forest.arf").string(), area);
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest";
+    ExportToCFiles(area, dir.string());
+    // Its further rooms share the sets and light levels of the first three.
+    EXPECT_EQ(AfterHeaderLines(Read(dir / "forest.h")), kForestHeader);
+    EXPECT_EQ(AfterHeaderLines(Read(dir / "rooms" / "burrow.c")), kBurrowFixed);
+    EXPECT_EQ(Listing(dir / "rooms").size(), 6u);
+    ExportUsingScript(area, dir.string());
+    EXPECT_EQ(AfterHeaderLines(Read(dir / "rooms" / "clearing.c")), kClearingScripted);
+}
+
+TEST(ExportRun, HeaderLinesCarryTheVersionAndTheDate)
+{
+    EXPECT_EQ(FormatExportDate(0, true), "01.01.1970");
+    EXPECT_EQ(FormatExportDate(1764892800, true), "05.12.2025");
+    TTempDir tmp;
+    auto area = MakeForestArea();
+    {
+        TEnvVar epoch("SOURCE_DATE_EPOCH", "1780000000"); // 28.05.2026, 20:26 UTC
+        ExportToCFiles(*area, tmp.File("forest"));
+        const std::string expected = CrLf({"// This file was generated by Kesterbrandor v. 1.02",
+                                           "// Kesterbrandor area editor, 28.05.2026"});
+        for (const char* f : {"forest.h", "rooms/path.c"})
+            EXPECT_EQ(Read(tmp.Path() / "forest" / f).substr(0, expected.size()), expected) << f;
+    }
+    {
+        TEnvVar epoch("SOURCE_DATE_EPOCH", "yesterday");
+        EXPECT_EQ(CurrentExportDate(), FormatExportDate(std::time(nullptr), false));
+    }
+}
+
+TEST(ExportRun, AreaWithoutRoomsAndTheScriptHeaderRule)
+{
+    TTempDir tmp;
+    TRoomList empty(1, 1);
+    ExportToCFiles(empty, tmp.File("void"));
+    EXPECT_EQ(AfterHeaderLines(Read(tmp.Path() / "void" / "void.h")),
+              CrLf({"#ifndef __void_H__", "#define __void_H__", "", "#include <weather_types.h>", "",
+                    "#define AREA_NAME \"void\"", "#define CLIMATE CLIMATE_TEMPERATE",
+                    "#define CLIMATEI CLIMATE_INDOORS", "#define RAIN RAIN_MEDIATE", "", "", "", "", "", "#endif"}));
+    EXPECT_TRUE(fs::is_empty(tmp.Path() / "void" / "rooms"));
+
+    ExportUsingScript(empty, tmp.File("script"));
+    EXPECT_TRUE(fs::exists(tmp.Path() / "script" / "script.h"));
+
+    // Only the area's template decides; a room's own include line does not.
+    auto area = MakeForestArea();
+    area->ScriptTemplate = {"// $_INCLUDE_H_$", "$_SHORT_$"};
+    TRoom& clearing = *area->RoomAt(1, 1);
+    clearing.Script = {"$_INCLUDE_H_$"};
+    clearing.ScriptEnabled = true;
+    ExportUsingScript(*area, tmp.File("noheader"));
+    const fs::path dir = tmp.Path() / "noheader";
+    EXPECT_EQ(Listing(dir), (std::vector<std::string>{"rooms", "rooms/burrow.c", "rooms/clearing.c", "rooms/path.c"}));
+    EXPECT_EQ(AfterHeaderLines(Read(dir / "rooms" / "clearing.c")), CrLf({"#include \"../noheader.h\""}));
+    EXPECT_EQ(AfterHeaderLines(Read(dir / "rooms" / "path.c")),
+              CrLf({"// $_INCLUDE_H_$", "  SetShort(\"A narrow path\");"}));
+}
+
+TEST(ExportRun, RoomFileNames)
+{
+    EXPECT_EQ(RoomSourceFileName(TRoom{.FileName = "hut"}), "hut.c");
+    EXPECT_EQ(RoomSourceFileName(TRoom{.FileName = "hut.old"}), "hut.old");
+    EXPECT_EQ(RoomSourceFileName(TRoom{}), ".c");
+
+    TTempDir tmp;
+    TRoomList area(9, 1);
+    AddRoom(area, 1, 1, 1, "").Short = "nameless";
+    AddRoom(area, 2, 3, 1, "hut.old").Short = "old hut";
+    // Same file name: the higher number is written later and wins, wherever it stands.
+    AddRoom(area, 4, 5, 1, "twin").Short = "second twin";
+    AddRoom(area, 3, 7, 1, "twin").Short = "first twin";
+    ExportToCFiles(area, tmp.File("a"));
+    const fs::path rooms = tmp.Path() / "a" / "rooms";
+    EXPECT_EQ(Listing(rooms), (std::vector<std::string>{".c", "hut.old", "twin.c"}));
+    EXPECT_NE(Read(rooms / ".c").find("SetShort(\"nameless\")"), std::string::npos);
+    EXPECT_NE(Read(rooms / "twin.c").find("SetShort(\"second twin\")"), std::string::npos);
+}
+
+TEST(ExportRun, FailureStopsTheRunKeepsFinishedFilesAndRestoresTheOrder)
+{
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest";
+    auto area = MakeMixedArea();
+    fs::create_directories(dir / "rooms" / "burrow.c"); // room 3 cannot be written
+    area->SortByNumber();
+    try {
+        ExportToCFiles(*area, dir.string());
+        FAIL() << "the run should have failed";
+    } catch (const EKbError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find((dir / "rooms" / "burrow.c").string()), std::string::npos) << message;
+        EXPECT_NE(message.find("directory"), std::string::npos) << message; // the cause
+    }
+    EXPECT_TRUE(InPositionOrder(*area));
+    // Header and rooms 1 and 2 were done; room 5 comes after the failing one.
+    EXPECT_EQ(Listing(dir), (std::vector<std::string>{"forest.h", "rooms", "rooms/burrow.c", "rooms/clearing.c",
+                                                      "rooms/path.c"}));
+
+    area->SortByNumber();
+    ExportUsingScript(*area, (tmp.Path() / "other").string());
+    EXPECT_TRUE(InPositionOrder(*area));
+    EXPECT_TRUE(fs::exists(tmp.Path() / "other" / "rooms" / "extra.c"));
+}
+
+TEST(ExportRun, DirectoriesThatCannotBeMadeEndTheRunBeforeAnyFile)
+{
+    TTempDir tmp;
+    auto area = MakeForestArea();
+    EXPECT_THROW(ExportToCFiles(*area, tmp.File("missing/forest")), EKbError);
+    EXPECT_FALSE(fs::exists(tmp.Path() / "missing"));
+
+    fs::create_directory(tmp.Path() / "forest");
+    WriteFileBytes(tmp.File("forest/rooms"), "in the way");
+    area->SortByNumber();
+    try {
+        ExportUsingScript(*area, tmp.File("forest"));
+        FAIL() << "the run should have failed";
+    } catch (const EKbError& e) {
+        EXPECT_NE(std::string(e.what()).find(tmp.File("forest/rooms")), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(fs::exists(tmp.Path() / "forest" / "forest.h"));
+    EXPECT_TRUE(InPositionOrder(*area));
+}
+
+TEST(ExportRun, RoomNamesCannotLeaveTheRoomsDirectory)
+{
+    TTempDir tmp;
+    auto area = MakeForestArea();
+    area->RoomAt(3, 1)->FileName = "../../escaped";
+    EXPECT_THROW(ExportToCFiles(*area, tmp.File("forest")), EKbError);
+    EXPECT_FALSE(fs::exists(tmp.Path() / "escaped.c"));
+    EXPECT_FALSE(fs::exists(tmp.Path() / "escaped"));
+}
+
+TEST(PrepareOutputDirectory, RemovesOnlyWhatAnExportWrites)
+{
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest";
+    const fs::path outside = tmp.Path() / "outside";
+    fs::create_directories(dir / "rooms" / "sub");
+    fs::create_directories(dir / "keep");
+    fs::create_directories(outside);
+    WriteFileBytes((outside / "precious.c").string(), "x");
+    WriteFileBytes((dir / "forest.h").string(), "old");
+    WriteFileBytes((dir / "notes.txt").string(), "mine");
+    WriteFileBytes((dir / "keep" / "a.c").string(), "mine");
+    WriteFileBytes((dir / "other.h").string(), "mine");
+    WriteFileBytes((dir / "rooms" / "old.c").string(), "old");
+    WriteFileBytes((dir / "rooms" / "sub" / "deep.c").string(), "old");
+    fs::create_directory_symlink(outside, dir / "rooms" / "link");
+    fs::create_directory_symlink(outside, dir / "rooms" / "sub" / "link");
+
+    PrepareOutputDirectory(dir.string());
+    EXPECT_EQ(Listing(dir), (std::vector<std::string>{"keep", "keep/a.c", "notes.txt", "other.h", "rooms"}));
+    EXPECT_EQ(Listing(outside), (std::vector<std::string>{"precious.c"}));
+
+    // A link named rooms is neither followed nor removed.
+    fs::remove(dir / "rooms");
+    fs::create_directory_symlink(outside, dir / "rooms");
+    PrepareOutputDirectory(dir.string());
+    EXPECT_EQ(Listing(outside), (std::vector<std::string>{"precious.c"}));
+    EXPECT_TRUE(fs::is_symlink(dir / "rooms"));
+
+    // A link in place of the header goes as a link; its target stays.
+    fs::remove(dir / "rooms");
+    fs::create_symlink(outside / "precious.c", dir / "forest.h");
+    PrepareOutputDirectory(dir.string());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "forest.h")));
+    EXPECT_EQ(Read(outside / "precious.c"), "x");
+}
+
+TEST(PrepareOutputDirectory, ThenExportLeavesOnlyTheNewFiles)
+{
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest";
+    auto area = MakeForestArea();
+    PrepareOutputDirectory(dir.string());
+    ExportToCFiles(*area, dir.string());
+    WriteFileBytes((dir / "notes.txt").string(), "mine");
+    area->RoomAt(1, 3)->FileName = "den";
+    area->ScriptTemplate = {"$_SHORT_$"};
+    PrepareOutputDirectory(dir.string());
+    ExportUsingScript(*area, dir.string());
+    EXPECT_EQ(Listing(dir), (std::vector<std::string>{"notes.txt", "rooms", "rooms/clearing.c", "rooms/den.c",
+                                                      "rooms/path.c"}));
+    EXPECT_EQ(Read(dir / "notes.txt"), "mine");
+}
