@@ -1,5 +1,6 @@
 #include "export/constants.h"
 
+#include <charconv>
 #include <unordered_set>
 
 namespace {
@@ -100,18 +101,28 @@ int32_t LightLevel(const TRoom& room, TLightKind kind)
     return 0;
 }
 
+void WriteDecimal(TCodeWriter& out, int64_t value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.Write(std::string_view(digits, static_cast<size_t>(end - digits)));
+}
+
+void WriteLightConstantName(TCodeWriter& out, TLightKind kind, int32_t level)
+{
+    out.Write(LightKindWord(kind));
+    out.Write("LIGHT_");
+    if (level < 0)
+        out.Write("MINUS");
+    // Widened so that the lowest int32 value has a magnitude too.
+    WriteDecimal(out, level < 0 ? -static_cast<int64_t>(level) : level);
+}
+
 std::string LightConstantName(TLightKind kind, int32_t level)
 {
-    std::string name = LightKindWord(kind);
-    name += "LIGHT_";
-    if (level < 0) {
-        name += "MINUS";
-        // Widened so that the lowest int32 value has a magnitude too.
-        name += std::to_string(-static_cast<int64_t>(level));
-    } else {
-        name += std::to_string(level);
-    }
-    return name;
+    TCodeWriter out;
+    WriteLightConstantName(out, kind, level);
+    return out.Bytes();
 }
 
 void TLightConstants::Build(const std::vector<const TRoom*>& rooms, TLightKind kind)

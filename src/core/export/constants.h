@@ -1,6 +1,7 @@
 #pragma once
 // The constant names of area-type sets and light levels that the area header defines and
 // the room files use, collected per export run in order of first appearance.
+#include "export/codewriter.h"
 #include "model/areatypes.h"
 #include "model/room.h"
 
@@ -49,6 +50,8 @@ int32_t LightLevel(const TRoom& room, TLightKind kind);
 // DAYLIGHT_50; a negative level spells its sign MINUS (DAYLIGHT_MINUS20), since a minus
 // sign cannot stand in a preprocessor name.
 std::string LightConstantName(TLightKind kind, int32_t level);
+void WriteLightConstantName(TCodeWriter& out, TLightKind kind, int32_t level);
+void WriteDecimal(TCodeWriter& out, int64_t value);
 
 struct TLightConstant {
     int32_t Level = 0;

@@ -19,13 +19,6 @@ const TDirectionWords kExitDirections[DirectionCount] = {
     {dirSE, "se", "southeast"}, {dirS, "s", "south"},     {dirSW, "sw", "southwest"}, {dirW, "w", "west"},
 };
 
-void WriteQuotedEscaped(TCodeWriter& out, const std::string& text)
-{
-    out.Write('"');
-    out.Write(EscapeQuotes(text));
-    out.Write('"');
-}
-
 void WriteExitLine(TCodeWriter& out, const std::string& id, const std::string& fileName)
 {
     out.Spaces(8);
@@ -80,7 +73,10 @@ void WriteLightsSection(TCodeWriter& out, const TRoom& room, bool constantForm)
         out.Write("  ");
         out.Write(LightCall(kind));
         out.Write('(');
-        out.Write(constantForm ? LightConstantName(kind, level) : std::to_string(level));
+        if (constantForm)
+            WriteLightConstantName(out, kind, level);
+        else
+            WriteDecimal(out, level);
         out.Line(");");
     }
 }
@@ -88,7 +84,7 @@ void WriteLightsSection(TCodeWriter& out, const TRoom& room, bool constantForm)
 void WriteShortSection(TCodeWriter& out, const TRoom& room)
 {
     out.Write("  SetShort(");
-    WriteQuotedEscaped(out, room.Short);
+    WriteQuoted(out, room.Short);
     out.Line(");");
 }
 
@@ -102,7 +98,7 @@ void WriteLongSection(TCodeWriter& out, const TExportContext& ctx, const TRoom& 
             out.Write("  SetNightLong(");
         else
             continue;
-        WriteWrapped(out, JoinLinesCRLF(d.Text), ");", 4, ctx.Wrap);
+        WriteWrapped(out, d.Text, ");", 4, ctx.Wrap);
     }
 }
 
@@ -115,52 +111,55 @@ void WriteItemsSection(TCodeWriter& out, const TExportContext& ctx, const TRoom&
         out.Spaces(4);
         if (!item.Synonyms.empty()) {
             out.Write(" ({ ");
-            WriteQuotedEscaped(out, item.ID);
+            WriteQuoted(out, item.ID);
             for (const std::string& synonym : item.Synonyms) {
                 if (IsBlankText(synonym))
                     continue;
                 out.Write(", ");
-                WriteQuotedEscaped(out, synonym);
+                WriteQuoted(out, synonym);
             }
             out.Line(" }): ");
             out.Spaces(8);
         } else {
             out.Write(' ');
-            WriteQuotedEscaped(out, item.ID);
+            WriteQuoted(out, item.ID);
             out.Write(": ");
         }
-        WriteWrapped(out, JoinLinesCRLF(item.Description), ", ", 8, ctx.Wrap);
+        WriteWrapped(out, item.Description, ", ", 8, ctx.Wrap);
     }
     out.Line("    ]) );");
 }
 
 void WriteSenseSection(TCodeWriter& out, const TExportContext& ctx, const TRoom& room, TSense sense)
 {
+    bool anyText = false;
+    for (const TItem& item : room.Items)
+        anyText = anyText || !IsBlankLines(item.Sense(sense));
+    if (!anyText)
+        return;
     struct TGroup {
         std::string Text;
         std::string Keys;
     };
     std::vector<TGroup> groups;
-    bool anyText = false;
     for (const TItem& item : room.Items) {
         std::string text = JoinLinesCRLF(item.Sense(sense));
-        anyText = anyText || !IsBlankText(text);
-        const std::string key = "\"" + EscapeQuotes(item.ID) + "\"";
         TGroup* group = nullptr;
         for (TGroup& g : groups)
             if (g.Text == text) {
                 group = &g;
                 break;
             }
-        if (group) {
-            group->Keys += ", ";
-            group->Keys += key;
+        if (!group) {
+            groups.push_back({std::move(text), {}});
+            group = &groups.back();
         } else {
-            groups.push_back({std::move(text), key});
+            group->Keys += ", ";
         }
+        group->Keys += '"';
+        group->Keys += EscapeQuotes(item.ID);
+        group->Keys += '"';
     }
-    if (!anyText)
-        return;
     out.Write("  ");
     out.Write(SenseCall(sense));
     out.Line("( ([");

@@ -270,9 +270,12 @@ TEST(ExportRun, AreaWithoutRoomsAndTheScriptHeaderRule)
 
 TEST(ExportRun, RoomFileNames)
 {
-    EXPECT_EQ(RoomSourceFileName(TRoom{.FileName = "hut"}), "hut.c");
-    EXPECT_EQ(RoomSourceFileName(TRoom{.FileName = "hut.old"}), "hut.old");
-    EXPECT_EQ(RoomSourceFileName(TRoom{}), ".c");
+    TRoom named;
+    EXPECT_EQ(RoomSourceFileName(named), ".c");
+    named.FileName = "hut";
+    EXPECT_EQ(RoomSourceFileName(named), "hut.c");
+    named.FileName = "hut.old";
+    EXPECT_EQ(RoomSourceFileName(named), "hut.old");
 
     TTempDir tmp;
     TRoomList area(9, 1);

@@ -60,3 +60,25 @@ TEST(WriteWrapped, RowsBreakAfterPunctuationAndKeepTheirIndent)
     WriteWrapped(out, "One!Two?Three,Four.Five six", ", ", 8, {8, 20});
     EXPECT_EQ(out.Bytes(), CrLf({"    \"key\": \"One!Two?\"", "        \"Three,Four.\"", "        \"Five six\", "}));
 }
+
+TEST(WriteWrapped, LinesGiveWhatTheirCrLfJoinGives)
+{
+    const std::vector<TStrings> cases = {
+        {},
+        {""},
+        {"One line."},
+        {"Two", "lines"},
+        {"ends in CR\r", "\nstarts with LF"},
+        {"inner\r\npair", "x\r", "\r\n", "y"},
+        {"A fairly long first line that will need to wrap, surely.", "And \\n a second one."},
+    };
+    for (const TStrings& lines : cases) {
+        std::string joined;
+        for (const auto& l : lines)
+            joined += l + "\r\n";
+        TCodeWriter fromText, fromLines;
+        WriteWrapped(fromText, joined, ");", 4, {20, 30});
+        WriteWrapped(fromLines, lines, ");", 4, {20, 30});
+        EXPECT_EQ(fromLines.Bytes(), fromText.Bytes()) << joined;
+    }
+}
