@@ -23,6 +23,7 @@ TAnswer TScriptedAsker::AskYesNoCancel(QWidget*, const QString& question)
 QString TScriptedAsker::AskOpenFileName(QWidget*, const TFileDialogSpec& spec)
 {
     DialogTitles << spec.Title;
+    DialogFilters << spec.Filter + QLatin1Char('|') + spec.DefaultSuffix;
     if (FileNames.empty()) {
         ADD_FAILURE() << "unexpected open dialog";
         return {};
@@ -35,6 +36,7 @@ QString TScriptedAsker::AskOpenFileName(QWidget*, const TFileDialogSpec& spec)
 QString TScriptedAsker::AskSaveFileName(QWidget*, const TFileDialogSpec& spec, const QString&)
 {
     DialogTitles << spec.Title;
+    DialogFilters << spec.Filter + QLatin1Char('|') + spec.DefaultSuffix;
     if (FileNames.empty()) {
         ADD_FAILURE() << "unexpected save dialog";
         return {};

@@ -22,6 +22,7 @@ public:
     QStringList Notices;
     QStringList Errors;
     QStringList DialogTitles;
+    QStringList DialogFilters;
 
     TAnswer AskYesNoCancel(QWidget*, const QString& question) override;
     void Inform(QWidget*, const QString& message) override { Notices << message; }

@@ -303,6 +303,8 @@ TEST(FormMain, OpenAsksToSaveAModifiedAreaFirst)
     f.Asker().Answers = {TAnswer::Yes};
     f.Asker().FileNames = {saved, other};
     f.Form().tbOpenClick();
+    EXPECT_EQ(f.Asker().DialogFilters,
+              QStringList(2, QStringLiteral("Area files (*.arf)|arf")));
     EXPECT_TRUE(QFile::exists(saved));
     EXPECT_EQ(f.Area().Count(), 1);
     EXPECT_NE(f.Area().RoomAt(5, 5), nullptr);

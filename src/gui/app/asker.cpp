@@ -28,6 +28,26 @@ QString RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog:
 }
 } // namespace
 
+TFileDialogSpec PrepareOD(const QString& kind)
+{
+    TFileDialogSpec spec;
+    if (kind == QLatin1String("sdb"))
+        spec.Filter = QStringLiteral("Sentence databases (*.sdb)");
+    else if (kind == QLatin1String("idb"))
+        spec.Filter = QStringLiteral("Item databases (*.idb)");
+    else
+        spec.Filter = QStringLiteral("Area files (*.arf)");
+    spec.DefaultSuffix = kind;
+    return spec;
+}
+
+TFileDialogSpec PrepareSD(const QString& kind)
+{
+    TFileDialogSpec spec = PrepareOD(kind);
+    spec.ConfirmOverwrite = true;
+    return spec;
+}
+
 TAnswer TMessageBoxAsker::AskYesNoCancel(QWidget* parent, const QString& question)
 {
     const auto answer = QMessageBox::question(parent, Caption(), question,

@@ -15,6 +15,11 @@ struct TFileDialogSpec {
     bool ConfirmOverwrite = true;
 };
 
+// The open and save dialogs of the program's own files, kind "arf", "sdb" or "idb": filter
+// and default extension. The save dialogs ask before overwriting.
+TFileDialogSpec PrepareOD(const QString& kind);
+TFileDialogSpec PrepareSD(const QString& kind);
+
 class TAsker {
 public:
     virtual ~TAsker() = default;

@@ -15,11 +15,6 @@
 namespace {
 const QString MapChangedQuestion = QStringLiteral("The map was changed, do you want to save it?");
 
-TFileDialogSpec AreaDialog()
-{
-    return {QString(), QStringLiteral("Area files (*.arf)"), QStringLiteral("arf"), true};
-}
-
 std::string PathBytes(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
@@ -57,7 +52,7 @@ void TFormMain::tbOpenClick()
         if (answer == TAnswer::Cancel || (answer == TAnswer::Yes && !Save(false)))
             return;
     }
-    const QString name = m_asker->AskOpenFileName(this, AreaDialog());
+    const QString name = m_asker->AskOpenFileName(this, PrepareOD(QStringLiteral("arf")));
     if (name.isEmpty())
         return;
     OpenFile(name);
@@ -86,7 +81,7 @@ bool TFormMain::Save(bool askName)
     TRoomList& area = m_document.Area();
     QString name = PathText(area.FileName);
     if (askName || AreaNeedsSaveName(area.FileName)) {
-        name = m_asker->AskSaveFileName(this, AreaDialog(), name);
+        name = m_asker->AskSaveFileName(this, PrepareSD(QStringLiteral("arf")), name);
         if (name.isEmpty())
             return false;
     }
