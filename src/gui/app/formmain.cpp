@@ -63,11 +63,10 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
 
     // The controllers of the map; the area's undo history reports to this window.
     m_mapEditor = new TMapEditor(m_document, *m_mapView, *m_roomPanel, *m_defaultRooms, *m_status, this);
-    auto* toolbar = findChild<QToolBar*>(QStringLiteral("MainToolbar"));
-    m_handMode = new THandMode(m_document, *m_mapEditor, *m_mapView, *m_roomPanel, toolbar, this);
-    toolbar->addWidget(m_handMode->ModeButton());
-    toolbar->addWidget(m_handMode->PenButton());
-    m_tbTmp = ToolButton(toolbar, "tbTmp", "tmp", QStyle::SP_CustomBase, "tmp");
+    m_handMode = new THandMode(m_document, *m_mapEditor, *m_mapView, *m_roomPanel, m_mainToolbar, this);
+    m_mainToolbar->addWidget(m_handMode->ModeButton());
+    m_mainToolbar->addWidget(m_handMode->PenButton());
+    m_tbTmp = ToolButton(m_mainToolbar, "tbTmp", "tmp", QStyle::SP_CustomBase, "tmp");
     m_document.OnReplaced = [this] { m_mapView->SetArea(&m_document.Area()); };
     m_document.Undo().OnChange = [this] { AddMarkNotify(); };
     ConnectCommands();
@@ -112,6 +111,7 @@ TFormMain::~TFormMain()
 void TFormMain::CreateToolbars()
 {
     auto* bar = addToolBar(QStringLiteral("Main"));
+    m_mainToolbar = bar;
     bar->setObjectName(QStringLiteral("MainToolbar"));
     bar->setMovable(false);
     m_tbNew = ToolButton(bar, "tbNew", "Create a new are", QStyle::SP_FileIcon);
@@ -194,25 +194,25 @@ void TFormMain::ConnectCommands()
     connect(m.miToggleDetails, &QAction::triggered, this, &TFormMain::ToggleDetails);
     connect(m.miSentenceDB, &QAction::triggered, this, [this](bool on) {
         if (on)
-            OpenSentencePane(true);
+            OpenSentencePane();
         else
             CloseDatabasePane();
     });
     connect(m.miItemsDB, &QAction::triggered, this, [this](bool on) {
         if (on)
-            OpenItemPane(true);
+            OpenItemPane();
         else
             CloseDatabasePane();
     });
     connect(m_tbSentenceDB, &QToolButton::clicked, this, [this](bool on) {
         if (on)
-            OpenSentencePane(false);
+            OpenSentencePane();
         else
             CloseDatabasePane();
     });
     connect(m_tbItemDB, &QToolButton::clicked, this, [this](bool on) {
         if (on)
-            OpenItemPane(false);
+            OpenItemPane();
         else
             CloseDatabasePane();
     });

@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QSplitter;
+class QToolBar;
 class QToolButton;
 class TAsker;
 class TDatabasePane;
@@ -70,8 +71,8 @@ public:
     void ShowDetails();
     void ToggleDetails();
     bool DetailsHidden() const;
-    void OpenSentencePane(bool fromMenu);
-    void OpenItemPane(bool fromMenu);
+    void OpenSentencePane();
+    void OpenItemPane();
     void CloseDatabasePane();
     bool DatabasePaneClosed() const;
 
@@ -113,6 +114,7 @@ private:
     TAreaDocument m_document;
 
     TMainMenu m_menu{};
+    QToolBar* m_mainToolbar = nullptr;
     QToolButton* m_tbNew = nullptr;
     QToolButton* m_tbOpen = nullptr;
     QToolButton* m_tbSave = nullptr;

@@ -67,7 +67,7 @@ void TFormMain::tbHelpClick()
 
 void TFormMain::RefreshSaveButton()
 {
-    findChild<QToolButton*>(QStringLiteral("tbSave"))->setEnabled(m_document.Area().Modified);
+    m_tbSave->setEnabled(m_document.Area().Modified);
 }
 
 // --- exports
@@ -143,26 +143,24 @@ bool TFormMain::DatabasePaneClosed() const
     return m_databasePane->Kind() == TDatabasePane::TKind::None;
 }
 
-void TFormMain::OpenSentencePane(bool fromMenu)
+void TFormMain::OpenSentencePane()
 {
     m_menu.miSentenceDB->setChecked(true);
     m_menu.miItemsDB->setChecked(false);
     m_databasePane->ShowKind(TDatabasePane::TKind::Sentences);
     m_tbSentenceDB->setChecked(true);
     m_tbItemDB->setChecked(false);
-    Q_UNUSED(fromMenu);
     if (MainSplitterPos() > width() - 50)
         SetMainSplitterPos(width() - 530);
 }
 
-void TFormMain::OpenItemPane(bool fromMenu)
+void TFormMain::OpenItemPane()
 {
     m_menu.miItemsDB->setChecked(true);
     m_menu.miSentenceDB->setChecked(false);
     m_databasePane->ShowKind(TDatabasePane::TKind::Items);
     m_tbItemDB->setChecked(true);
     m_tbSentenceDB->setChecked(false);
-    Q_UNUSED(fromMenu);
     if (MainSplitterPos() > width() - 50)
         SetMainSplitterPos(width() - 370);
 }
@@ -206,11 +204,11 @@ void TFormMain::ApplyStartupSettings()
     m_menu.miRoomFill->setChecked(s.RoomFill);
     ViewSwitchChanged();
     if (s.SentenceDB)
-        OpenSentencePane(true);
+        OpenSentencePane();
     else if (!s.ItemDB)
         CloseDatabasePane();
     if (s.ItemDB)
-        OpenItemPane(true);
+        OpenItemPane();
 }
 
 void TFormMain::WriteSettings()
