@@ -59,7 +59,7 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     m_menu = CreateMainMenu(this);
     CreateToolbars();
     CreateClient();
-    m_status = new TStatusPanels(statusBar());
+    m_status = std::make_unique<TStatusPanels>(statusBar());
 
     // The controllers of the map; the area's undo history reports to this window.
     m_mapEditor = new TMapEditor(m_document, *m_mapView, *m_roomPanel, *m_defaultRooms, *m_status, this);
@@ -106,6 +106,12 @@ TFormMain::~TFormMain()
 {
     qApp->removeEventFilter(m_handMode);
     WriteSettings();
+    // The controllers go first: the widgets they listen to outlive the documents and the
+    // status panels, which are members.
+    delete m_handMode;
+    delete m_mapEditor;
+    m_handMode = nullptr;
+    m_mapEditor = nullptr;
 }
 
 void TFormMain::CreateToolbars()

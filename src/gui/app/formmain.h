@@ -133,7 +133,7 @@ private:
     TMapView* m_mapView = nullptr;
     TRoomPanel* m_roomPanel = nullptr;
     TDatabasePane* m_databasePane = nullptr;
-    TStatusPanels* m_status = nullptr;
+    std::unique_ptr<TStatusPanels> m_status;
     TMapEditor* m_mapEditor = nullptr;
     THandMode* m_handMode = nullptr;
 
