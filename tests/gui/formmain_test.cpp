@@ -481,3 +481,24 @@ TEST(FormMain, RoomDetailsHideShowAndToggle)
     QTest::mouseClick(w.findChild<QToolButton*>(QStringLiteral("sbHideDetails")), Qt::LeftButton);
     EXPECT_TRUE(w.DetailsHidden());
 }
+
+TEST(FormMain, TextExportAsksForTheFileAndWritesTheRooms)
+{
+    TEditorFixture f;
+    PlaceRoom(f.Area(), {3, 3})->Short = "A quiet clearing";
+    const QString out = f.Path(QStringLiteral("texts.txt"));
+
+    f.Asker().FileNames = {QString()};
+    f.Form().Menu().miToText->trigger();
+    EXPECT_FALSE(QFile::exists(out)) << "a cancelled dialog writes nothing";
+    EXPECT_EQ(f.Asker().DialogTitles, QStringList{QStringLiteral("Choose a filename to export")});
+    EXPECT_EQ(f.Asker().DialogFilters, QStringList{QStringLiteral("Text files (*.txt);;All files (*.*)|txt")});
+
+    f.Asker().FileNames = {out};
+    f.Form().Menu().miToText->trigger();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("--------------\r\nFilename: Noname2_2\r\nExits: \r\n"
+                                         "Short: A quiet clearing\r\n\r\n"));
+    EXPECT_TRUE(f.Area().Modified) << "the export only reads the area";
+}

@@ -188,6 +188,7 @@ void TFormMain::ConnectCommands()
     connect(m.miExit, &QAction::triggered, this, &QWidget::close);
     // Export
     connect(m.miToBmp, &QAction::triggered, this, &TFormMain::ExportBmp);
+    connect(m.miToText, &QAction::triggered, this, &TFormMain::ExportText);
     // Edit
     connect(m.miUndo, &QAction::triggered, m_mapEditor, &TMapEditor::Undo);
     connect(m_tbUndo, &QToolButton::clicked, m_mapEditor, &TMapEditor::Undo);
@@ -241,7 +242,7 @@ void TFormMain::ConnectCommands()
     connect(m_mapEditor, &TMapEditor::AreaChanged, this, [this] { m_tbSave->setEnabled(true); });
 
     // Commands whose subsystems come later stay visible but unavailable.
-    for (QAction* a : {m.miToText, m.miToC, m.miUsingScript1, m.miValidate, m.miOptions, m.miDefaultRoom, m.miSentNew,
+    for (QAction* a : {m.miToC, m.miUsingScript1, m.miValidate, m.miOptions, m.miDefaultRoom, m.miSentNew,
                        m.miSentOpen, m.miSentSave, m.miSentSaveAs, m.miSentImportArea, m.miSentImportFile,
                        m.miItemNew, m.miItemOpen, m.miItemSave, m.miItemSaveAs, m.miItemImportArea,
                        m.miItemImportFile})

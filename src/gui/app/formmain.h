@@ -63,6 +63,8 @@ public:
     void cbZoomChange(bool fromUser);
     void ApplyZoom();
     void ExportBmp();
+    // The plain-text export with its save dialog.
+    void ExportText();
     void tbHelpClick();
     void AddMarkNotify();
 

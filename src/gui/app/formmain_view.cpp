@@ -1,4 +1,5 @@
 // The main window's view side: zoom, picture and text exports, the panes and the settings.
+#include "export/textexport.h"
 #include "gui/app/asker.h"
 #include "gui/app/databasepane.h"
 #include "gui/app/formmain.h"
@@ -6,8 +7,8 @@
 #include "gui/map/handmode.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
-#include "render/mappainter.h"
 #include "gui/room/roompanel.h"
+#include "render/mappainter.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -81,6 +82,16 @@ void TFormMain::ExportBmp()
     const QImage picture = ToIndexedPicture(RenderMap(area, options), m_pictureBits, options.Background);
     SaveMapBmp(picture, name);
     m_asker->Inform(this, QStringLiteral("Picture was saved to ") + QFile::decodeName(QByteArray::fromStdString(name)));
+}
+
+void TFormMain::ExportText()
+{
+    const TFileDialogSpec spec{QStringLiteral("Choose a filename to export"),
+                               QStringLiteral("Text files (*.txt);;All files (*.*)"), QStringLiteral("txt"), true};
+    const QString name = m_asker->AskSaveFileName(this, spec, QString());
+    if (name.isEmpty())
+        return;
+    ExportToText(m_document.Area(), QFile::encodeName(name).toStdString());
 }
 
 // --- room details
