@@ -1,51 +1,12 @@
 #include "cli/areajson.h"
 
+#include "cli/jsonfields.h"
 #include "kberror.h"
 
 using nlohmann::json;
 using nlohmann::ordered_json;
 
 namespace {
-template <class T>
-void NumberFromJson(const json& j, const char* key, T& v)
-{
-    auto it = j.find(key);
-    if (it == j.end())
-        return;
-    if (!it->is_number_integer())
-        throw EKbError(std::string("JSON: \"") + key + "\" must be an integer.");
-    const long long n = it->get<long long>();
-    if (n < static_cast<long long>(std::numeric_limits<T>::min()) || n > static_cast<long long>(std::numeric_limits<T>::max()))
-        throw EKbError(std::string("JSON: \"") + key + "\" is out of range.");
-    v = static_cast<T>(n);
-}
-
-void BoolFromJson(const json& j, const char* key, bool& v)
-{
-    auto it = j.find(key);
-    if (it == j.end())
-        return;
-    if (!it->is_boolean())
-        throw EKbError(std::string("JSON: \"") + key + "\" must be true or false.");
-    v = it->get<bool>();
-}
-
-const json* ArrayAt(const json& j, const char* key)
-{
-    auto it = j.find(key);
-    if (it == j.end())
-        return nullptr;
-    if (!it->is_array())
-        throw EKbError(std::string("JSON: \"") + key + "\" must be an array.");
-    return &*it;
-}
-
-void RequireObject(const json& j, const char* what)
-{
-    if (!j.is_object())
-        throw EKbError(std::string("JSON: ") + what + " must be an object.");
-}
-
 ordered_json RoomToJson(const TRoom& r, const TTextCodec& c)
 {
     ordered_json j;

@@ -11,3 +11,7 @@ int CmdExport(const TCliArgs& args, std::ostream& out);
 int CmdValidate(const TCliArgs& args, std::ostream& out);
 int CmdText(const TCliArgs& args, std::ostream& out);
 int CmdBmp(const TCliArgs& args, std::ostream& out);
+int CmdSdbDump(const TCliArgs& args, std::ostream& out);
+int CmdIdbDump(const TCliArgs& args, std::ostream& out);
+int CmdSdbBuild(const TCliArgs& args, std::ostream& out);
+int CmdIdbBuild(const TCliArgs& args, std::ostream& out);

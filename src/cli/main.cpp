@@ -18,6 +18,10 @@ const char* const kUsage =
     "  text AREA.arf OUT.txt         the texts of every room as a plain text file\n"
     "  bmp AREA.arf OUT.bmp [--zoom 25|50|75|100|150|200|300|400] [--depth 4|8]\n"
     "      [--no-grid] [--no-centers] [--no-fill]   the map picture (default 100%, 4 bits)\n"
+    "  sdb-dump FILE.sdb             JSON of a sentence database on stdout\n"
+    "  idb-dump FILE.idb             JSON of an item database on stdout\n"
+    "  sdb-build FILE.json OUT.sdb   JSON (as sdb-dump prints it) to a sentence database\n"
+    "  idb-build FILE.json OUT.idb   JSON (as idb-dump prints it) to an item database\n"
     "options: --encoding NAME (default windows-1250) for the text in JSON; --help\n"
     "exit codes: 0 done, 1 validation found errors, 2 wrong usage, 3 a file could not be read or written\n";
 
@@ -34,6 +38,10 @@ const std::map<std::string, TCommand>& Commands()
 #ifdef KB_HAVE_RENDER
         {"bmp", CmdBmp},
 #endif
+        {"sdb-dump", CmdSdbDump},
+        {"idb-dump", CmdIdbDump},
+        {"sdb-build", CmdSdbBuild},
+        {"idb-build", CmdIdbBuild},
     };
     return commands;
 }
