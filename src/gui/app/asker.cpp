@@ -11,14 +11,14 @@ QString Caption()
                                                      : QApplication::applicationName();
 }
 
-QString RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog::AcceptMode mode,
+QString RunFileDialog(QWidget* parent, const TFileDialogSpec& setup, QFileDialog::AcceptMode mode,
                       const QString& proposal)
 {
-    QFileDialog dialog(parent, spec.Title, QString(), spec.Filter);
+    QFileDialog dialog(parent, setup.Title, QString(), setup.Filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(spec.DefaultSuffix);
-    if (!spec.ConfirmOverwrite)
+    dialog.setDefaultSuffix(setup.DefaultSuffix);
+    if (!setup.ConfirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!proposal.isEmpty())
         dialog.selectFile(proposal);
@@ -30,22 +30,22 @@ QString RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog:
 
 TFileDialogSpec PrepareOD(const QString& kind)
 {
-    TFileDialogSpec spec;
+    TFileDialogSpec setup;
     if (kind == QLatin1String("sdb"))
-        spec.Filter = QStringLiteral("Sentence databases (*.sdb)");
+        setup.Filter = QStringLiteral("Sentence databases (*.sdb)");
     else if (kind == QLatin1String("idb"))
-        spec.Filter = QStringLiteral("Item databases (*.idb)");
+        setup.Filter = QStringLiteral("Item databases (*.idb)");
     else
-        spec.Filter = QStringLiteral("Area files (*.arf)");
-    spec.DefaultSuffix = kind;
-    return spec;
+        setup.Filter = QStringLiteral("Area files (*.arf)");
+    setup.DefaultSuffix = kind;
+    return setup;
 }
 
 TFileDialogSpec PrepareSD(const QString& kind)
 {
-    TFileDialogSpec spec = PrepareOD(kind);
-    spec.ConfirmOverwrite = true;
-    return spec;
+    TFileDialogSpec setup = PrepareOD(kind);
+    setup.ConfirmOverwrite = true;
+    return setup;
 }
 
 TAnswer TMessageBoxAsker::AskYesNoCancel(QWidget* parent, const QString& question)
@@ -70,12 +70,12 @@ void TMessageBoxAsker::ShowError(QWidget* parent, const QString& message)
     QMessageBox::critical(parent, Caption(), message);
 }
 
-QString TMessageBoxAsker::AskOpenFileName(QWidget* parent, const TFileDialogSpec& spec)
+QString TMessageBoxAsker::AskOpenFileName(QWidget* parent, const TFileDialogSpec& setup)
 {
-    return RunFileDialog(parent, spec, QFileDialog::AcceptOpen, QString());
+    return RunFileDialog(parent, setup, QFileDialog::AcceptOpen, QString());
 }
 
-QString TMessageBoxAsker::AskSaveFileName(QWidget* parent, const TFileDialogSpec& spec, const QString& proposal)
+QString TMessageBoxAsker::AskSaveFileName(QWidget* parent, const TFileDialogSpec& setup, const QString& proposal)
 {
-    return RunFileDialog(parent, spec, QFileDialog::AcceptSave, proposal);
+    return RunFileDialog(parent, setup, QFileDialog::AcceptSave, proposal);
 }

@@ -30,8 +30,8 @@ public:
     // The general error report.
     virtual void ShowError(QWidget* parent, const QString& message) = 0;
     // Empty when cancelled.
-    virtual QString AskOpenFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
-    virtual QString AskSaveFileName(QWidget* parent, const TFileDialogSpec& spec, const QString& proposal) = 0;
+    virtual QString AskOpenFileName(QWidget* parent, const TFileDialogSpec& setup) = 0;
+    virtual QString AskSaveFileName(QWidget* parent, const TFileDialogSpec& setup, const QString& proposal) = 0;
 };
 
 // The real boxes and dialogs.
@@ -40,6 +40,6 @@ public:
     TAnswer AskYesNoCancel(QWidget* parent, const QString& question) override;
     void Inform(QWidget* parent, const QString& message) override;
     void ShowError(QWidget* parent, const QString& message) override;
-    QString AskOpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
-    QString AskSaveFileName(QWidget* parent, const TFileDialogSpec& spec, const QString& proposal) override;
+    QString AskOpenFileName(QWidget* parent, const TFileDialogSpec& setup) override;
+    QString AskSaveFileName(QWidget* parent, const TFileDialogSpec& setup, const QString& proposal) override;
 };

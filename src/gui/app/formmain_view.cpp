@@ -86,9 +86,9 @@ void TFormMain::ExportBmp()
 
 void TFormMain::ExportText()
 {
-    const TFileDialogSpec spec{QStringLiteral("Choose a filename to export"),
+    const TFileDialogSpec setup{QStringLiteral("Choose a filename to export"),
                                QStringLiteral("Text files (*.txt);;All files (*.*)"), QStringLiteral("txt"), true};
-    const QString name = m_asker->AskSaveFileName(this, spec, QString());
+    const QString name = m_asker->AskSaveFileName(this, setup, QString());
     if (name.isEmpty())
         return;
     ExportToText(m_document.Area(), QFile::encodeName(name).toStdString());
