@@ -114,6 +114,8 @@ void TByteReader::ReadStringList(TStrings& list)
     ReadInt32(n);
     CheckCount(n, 4, "a line count");
     list.clear();
+    if (n > 0)
+        list.reserve(static_cast<size_t>(n)); // bounded by the bytes left
     for (int32_t i = 0; i < n; ++i) {
         list.emplace_back();
         ReadString(list.back());
