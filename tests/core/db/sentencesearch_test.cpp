@@ -4,23 +4,21 @@
 
 namespace {
 constexpr TAreaTypes T(int k) { return 1u << k; }
+using Names = std::vector<std::string>;
 
 class SentenceSearchTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Add("The forest is dark.", "Les", T(3), "night");
-        Add("A path winds north.", "cesta", T(2) | T(3), "");
-        Add("\xC8" "ern\xE1 voda te\xE8" "e.", "Voda", T(16), "\xC8" "ERN\xC1");
-        Add("Sand everywhere!", "desert", T(9), "hot day");
+        db.AddCopy({"The forest is dark.", "Les", T(3), "night"});
+        db.AddCopy({"A path winds north.", "cesta", T(2) | T(3), ""});
+        db.AddCopy({"\xC8" "ern\xE1 voda te\xE8" "e.", "Voda", T(16), "\xC8" "ERN\xC1"});
+        db.AddCopy({"Sand everywhere!", "desert", T(9), "hot day"});
     }
-    void Add(const std::string& text, const std::string& category, TAreaTypes types, const std::string& desc)
+    // The first five letters of each sentence found.
+    Names Found(const TSentenceSearch& s)
     {
-        db.AddCopy(TSentence{text, category, types, desc});
-    }
-    std::vector<std::string> Found(const TSentenceSearch& s)
-    {
-        std::vector<std::string> out;
+        Names out;
         for (const TSentence* p : SearchSentences(db, s))
             out.push_back(p->Sentence.substr(0, 5));
         return out;
@@ -31,64 +29,57 @@ protected:
 
 TEST_F(SentenceSearchTest, EmptyCriteriaListNothingButAndAloneListsAll)
 {
-    TSentenceSearch none;
-    EXPECT_TRUE(Found(none).empty());
-    EXPECT_FALSE(none.HasCriteria());
-
-    TSentenceSearch andOnly;
-    andOnly.AllTypes = true;
-    EXPECT_EQ(Found(andOnly).size(), 4u);
-    EXPECT_FALSE(andOnly.HasCriteria());
+    TSentenceSearch s;
+    EXPECT_TRUE(Found(s).empty());
+    EXPECT_FALSE(s.HasCriteria());
+    s.AllTypes = true;
+    EXPECT_EQ(Found(s).size(), 4u);
+    EXPECT_FALSE(s.HasCriteria());
 }
 
-TEST_F(SentenceSearchTest, TextFieldsMatchIgnoringCaseOfPlainLetters)
+TEST_F(SentenceSearchTest, TextFieldsMatchIgnoringCaseOfPlainLettersOnly)
 {
-    TSentenceSearch s;
-    s.Text = "FoReSt";
-    EXPECT_EQ(Found(s), (std::vector<std::string>{"The f"}));
-    s.Text.clear();
-    s.Category = "ES";
-    EXPECT_EQ(Found(s), (std::vector<std::string>{"The f", "A pat", "Sand "}));
-    s.Category.clear();
-    s.Desc = "day";
-    EXPECT_EQ(Found(s), (std::vector<std::string>{"Sand "}));
-    EXPECT_TRUE(s.HasCriteria());
-
-    // Fields are alternatives: any one that matches lists the sentence, in database order.
-    s.Text = "north";
-    EXPECT_EQ(Found(s), (std::vector<std::string>{"A pat", "Sand "}));
-}
-
-TEST_F(SentenceSearchTest, AccentedLettersMatchOnlyInTheSameCase)
-{
-    TSentenceSearch s;
-    s.Text = "\xC8" "ERN"; // capital C with caron: found in the sentence, which has it capital
-    EXPECT_EQ(Found(s).size(), 1u);
-    s.Text = "\xE8" "ern"; // small c with caron: not in any sentence text
-    EXPECT_TRUE(Found(s).empty());
-    s.Text = "TE\xE8" "E";
-    EXPECT_EQ(Found(s).size(), 1u);
-    s.Text = "TE\xC8" "E";
-    EXPECT_TRUE(Found(s).empty());
-    s.Text.clear();
-    s.Desc = "\xE8" "ern\xE1";
-    EXPECT_TRUE(Found(s).empty());
-    s.Desc = "\xC8" "ern\xC1";
-    EXPECT_EQ(Found(s).size(), 1u);
+    const std::string forest = "The f", path = "A pat", cerna = "\xC8" "ern\xE1", sand = "Sand ";
+    const struct {
+        std::string text, category, desc;
+        Names found;
+    } cases[] = {
+        {"FoReSt", "", "", {forest}},
+        {"", "ES", "", {forest, path, sand}},
+        {"", "", "day", {sand}},
+        // Fields are alternatives: any one that matches lists the sentence, in database order.
+        {"north", "", "day", {path, sand}},
+        // Accented capitals match only in the same case.
+        {"\xC8" "ERN", "", "", {cerna}},
+        {"\xE8" "ern", "", "", {}},
+        {"TE\xE8" "E", "", "", {cerna}},
+        {"TE\xC8" "E", "", "", {}},
+        {"", "", "\xE8" "ern\xE1", {}},
+        {"", "", "\xC8" "ern\xC1", {cerna}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + "|" + c.category + "|" + c.desc);
+        TSentenceSearch s;
+        s.Text = c.text;
+        s.Category = c.category;
+        s.Desc = c.desc;
+        EXPECT_TRUE(s.HasCriteria());
+        EXPECT_EQ(Found(s), c.found);
+    }
 }
 
 TEST_F(SentenceSearchTest, AreaTypesWithAndWithoutAnd)
 {
     TSentenceSearch s;
     s.Types = T(3) | T(9);
-    EXPECT_EQ(Found(s), (std::vector<std::string>{"The f", "A pat", "Sand "}));
+    EXPECT_EQ(Found(s), (Names{"The f", "A pat", "Sand "}));
     s.AllTypes = true;
     EXPECT_TRUE(Found(s).empty());
     s.Types = T(2) | T(3);
-    EXPECT_EQ(Found(s), (std::vector<std::string>{"A pat"}));
+    EXPECT_EQ(Found(s), (Names{"A pat"}));
     // With "AND" a text criterion still adds its own matches.
     s.Text = "sand";
-    EXPECT_EQ(Found(s), (std::vector<std::string>{"A pat", "Sand "}));
+    EXPECT_EQ(Found(s), (Names{"A pat", "Sand "}));
     EXPECT_TRUE(SentenceMatches(db[1], s));
     EXPECT_FALSE(SentenceMatches(db[0], s));
 }
@@ -96,42 +87,36 @@ TEST_F(SentenceSearchTest, AreaTypesWithAndWithoutAnd)
 TEST(SentenceSort, ColumnClicksFollowTheDirectionRule)
 {
     TSentenceList db;
-    db.AddCopy(TSentence{"b", "Y", 1u << 3, "2"});
-    db.AddCopy(TSentence{"a", "x", 0x80000000u, "3"});
-    db.AddCopy(TSentence{"C", "z", 1u << 1, "1"});
+    db.AddCopy({"b", "Y", 1u << 3, "2"});
+    db.AddCopy({"a", "x", 0x80000000u, "3"});
+    db.AddCopy({"C", "z", 1u << 1, "1"});
     TSentenceView view{&db[0], &db[2]};
-    auto order = [&] {
-        std::string s;
-        for (const auto& p : db.Elements())
-            s += p->Sentence;
-        return s;
+    // Each click: the column, then the direction and the database and view orders by sentence.
+    const struct {
+        int column;
+        bool ascending;
+        std::string order, viewOrder;
+    } clicks[] = {
+        {2, false, "bCa", "bC"}, // first click on a fresh database: descending; bit 31 is the smallest
+        {2, true, "aCb", "Cb"},
+        {0, true, "Cab", "Cb"}, // another column keeps the direction; bytes compare, capitals first
+        {1, true, "baC", "bC"}, // categories Y < x < z
+        {3, true, "Cba", "Cb"},
+        {3, false, "abC", "bC"},
     };
-
-    // First click on a fresh database sorts descending.
-    SortSentences(db, view, 2);
-    EXPECT_EQ(db.SortColumn, 2);
-    EXPECT_FALSE(db.SortAscending);
-    EXPECT_EQ(order(), "bCa"); // area types as a signed number: bit 31 is the smallest
-    EXPECT_EQ(view[0]->Sentence, "b");
-    SortSentences(db, view, 2);
-    EXPECT_TRUE(db.SortAscending);
-    EXPECT_EQ(order(), "aCb");
-    EXPECT_EQ(view[0]->Sentence, "C");
-
-    // Another column keeps the direction; text compares byte-wise, capitals first.
-    SortSentences(db, view, 0);
-    EXPECT_TRUE(db.SortAscending);
-    EXPECT_EQ(order(), "Cab");
-    SortSentences(db, view, 1);
-    EXPECT_EQ(db[0].Category, "Y");
-    EXPECT_EQ(db[1].Category, "x");
-    SortSentences(db, view, 3);
-    EXPECT_EQ(db[0].Desc, "1");
-    SortSentences(db, view, 3);
-    EXPECT_FALSE(db.SortAscending);
-    EXPECT_EQ(db[0].Desc, "3");
-    EXPECT_EQ(view[0]->Desc, "2");
-    EXPECT_EQ(view[1]->Desc, "1");
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.column);
+        SortSentences(db, view, c.column);
+        EXPECT_EQ(db.SortColumn, c.column);
+        EXPECT_EQ(db.SortAscending, c.ascending);
+        std::string order, viewOrder;
+        for (const auto& p : db.Elements())
+            order += p->Sentence;
+        for (const TSentence* p : view)
+            viewOrder += p->Sentence;
+        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(viewOrder, c.viewOrder);
+    }
 }
 
 TEST(SentenceCategories, CaseFoldedKeepingTheFirstSpelling)
