@@ -6,6 +6,12 @@ namespace {
 constexpr TAreaTypes T(int k) { return 1u << k; }
 using Names = std::vector<std::string>;
 
+TSentenceSearch Search(std::string text, std::string desc = "", std::string category = "", TAreaTypes types = 0,
+                       bool allTypes = false)
+{
+    return TSentenceSearch{std::move(text), std::move(desc), std::move(category), types, allTypes};
+}
+
 class SentenceSearchTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -27,61 +33,36 @@ protected:
 };
 } // namespace
 
-TEST_F(SentenceSearchTest, EmptyCriteriaListNothingButAndAloneListsAll)
+TEST_F(SentenceSearchTest, FieldsAreAlternativesAndAreaTypesWithAndWithoutAnd)
 {
-    TSentenceSearch s;
-    EXPECT_TRUE(Found(s).empty());
-    EXPECT_FALSE(s.HasCriteria());
-    s.AllTypes = true;
-    EXPECT_EQ(Found(s).size(), 4u);
-    EXPECT_FALSE(s.HasCriteria());
-}
-
-TEST_F(SentenceSearchTest, TextFieldsMatchIgnoringCaseOfPlainLettersOnly)
-{
-    const std::string forest = "The f", path = "A pat", cerna = "\xC8" "ern\xE1", sand = "Sand ";
+    const Names forest{"The f"}, path{"A pat"}, cerna{"\xC8" "ern\xE1"}, sand{"Sand "}, none;
     const struct {
-        std::string text, category, desc;
+        TSentenceSearch search;
         Names found;
     } cases[] = {
-        {"FoReSt", "", "", {forest}},
-        {"", "ES", "", {forest, path, sand}},
-        {"", "", "day", {sand}},
-        // Fields are alternatives: any one that matches lists the sentence, in database order.
-        {"north", "", "day", {path, sand}},
+        {Search(""), none},
+        {Search("", "", "", 0, true), {"The f", "A pat", "\xC8" "ern\xE1", "Sand "}}, // "AND" alone lists all
+        {Search("FoReSt"), forest},
+        {Search("", "", "ES"), {"The f", "A pat", "Sand "}},
+        {Search("", "day"), sand},
+        {Search("north", "day"), {"A pat", "Sand "}}, // any field that matches, in database order
         // Accented capitals match only in the same case.
-        {"\xC8" "ERN", "", "", {cerna}},
-        {"\xE8" "ern", "", "", {}},
-        {"TE\xE8" "E", "", "", {cerna}},
-        {"TE\xC8" "E", "", "", {}},
-        {"", "", "\xE8" "ern\xE1", {}},
-        {"", "", "\xC8" "ern\xC1", {cerna}},
+        {Search("\xC8" "ERN"), cerna},
+        {Search("\xE8" "ern"), none},
+        {Search("TE\xE8" "E"), cerna},
+        {Search("TE\xC8" "E"), none},
+        {Search("", "\xE8" "ern\xE1"), none},
+        {Search("", "\xC8" "ern\xC1"), cerna},
+        {Search("", "", "", T(3) | T(9)), {"The f", "A pat", "Sand "}},
+        {Search("", "", "", T(3) | T(9), true), none},
+        {Search("", "", "", T(2) | T(3), true), path},
+        {Search("sand", "", "", T(2) | T(3), true), {"A pat", "Sand "}}, // text adds its own matches
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text + "|" + c.category + "|" + c.desc);
-        TSentenceSearch s;
-        s.Text = c.text;
-        s.Category = c.category;
-        s.Desc = c.desc;
-        EXPECT_TRUE(s.HasCriteria());
-        EXPECT_EQ(Found(s), c.found);
+        SCOPED_TRACE(c.search.Text + "|" + c.search.Desc + "|" + c.search.Category + "|" + std::to_string(c.search.Types));
+        EXPECT_EQ(Found(c.search), c.found);
+        EXPECT_EQ(c.search.HasCriteria(), &c != &cases[0] && &c != &cases[1]);
     }
-}
-
-TEST_F(SentenceSearchTest, AreaTypesWithAndWithoutAnd)
-{
-    TSentenceSearch s;
-    s.Types = T(3) | T(9);
-    EXPECT_EQ(Found(s), (Names{"The f", "A pat", "Sand "}));
-    s.AllTypes = true;
-    EXPECT_TRUE(Found(s).empty());
-    s.Types = T(2) | T(3);
-    EXPECT_EQ(Found(s), (Names{"A pat"}));
-    // With "AND" a text criterion still adds its own matches.
-    s.Text = "sand";
-    EXPECT_EQ(Found(s), (Names{"A pat", "Sand "}));
-    EXPECT_TRUE(SentenceMatches(db[1], s));
-    EXPECT_FALSE(SentenceMatches(db[0], s));
 }
 
 TEST(SentenceSort, ColumnClicksFollowTheDirectionRule)
@@ -92,11 +73,7 @@ TEST(SentenceSort, ColumnClicksFollowTheDirectionRule)
     db.AddCopy({"C", "z", 1u << 1, "1"});
     TSentenceView view{&db[0], &db[2]};
     // Each click: the column, then the direction and the database and view orders by sentence.
-    const struct {
-        int column;
-        bool ascending;
-        std::string order, viewOrder;
-    } clicks[] = {
+    const struct { int column; bool ascending; std::string order, viewOrder; } clicks[] = {
         {2, false, "bCa", "bC"}, // first click on a fresh database: descending; bit 31 is the smallest
         {2, true, "aCb", "Cb"},
         {0, true, "Cab", "Cb"}, // another column keeps the direction; bytes compare, capitals first
