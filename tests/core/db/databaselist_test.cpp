@@ -14,7 +14,8 @@ TEST(DatabaseLists, DefaultsAndAssignAppendingWithoutSortSettings)
 {
     TSentenceList sdb;
     TItemList idb;
-    EXPECT_EQ(sdb.FileName + idb.FileName, "noname.sdbnoname.idb");
+    EXPECT_EQ(sdb.FileName, "noname.sdb");
+    EXPECT_EQ(idb.FileName, "noname.idb");
     EXPECT_EQ(sdb.SortColumn, -1);
     EXPECT_EQ(idb.SortColumn, 0);
 

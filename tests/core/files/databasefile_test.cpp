@@ -15,6 +15,8 @@ struct SentenceFiles {
     using List = TSentenceList;
     using Element = TSentence;
     static constexpr int Version = SentenceFileVersion;
+    static constexpr bool SaveClearsModified = true;
+    static inline const std::string Signature = "Kesterbrandor Sentence DB - Kaj";
     static Element Make(int i)
     {
         return {"Sentence number " + std::to_string(i * 7919) + ".", "c" + std::to_string(i % 13),
@@ -23,7 +25,7 @@ struct SentenceFiles {
     static std::string& Text(Element& e) { return e.Desc; }
     // A file of any version, written field by field; count < 0 gives the real count.
     static std::string File(int version, const std::vector<Element>& elements, int32_t count = -1,
-                            const std::string& signature = SentenceFileSignature)
+                            const std::string& signature = Signature)
     {
         TByteWriter w;
         w.WriteString(signature);
@@ -50,11 +52,13 @@ struct ItemFiles {
     using List = TItemList;
     using Element = TItem;
     static constexpr int Version = ItemFileVersion;
+    static constexpr bool SaveClearsModified = false; // the caller clears it
+    static inline const std::string Signature = "Kesterbrandor Item DB - Kaj";
     static Element Make(int i) { return FullItem("item" + std::to_string(i * 31337)); }
     static std::string& Text(Element& e) { return e.Read.back(); }
     // Version 0 records stop after the description.
     static std::string File(int version, const std::vector<Element>& elements, int32_t count = -1,
-                            const std::string& signature = ItemFileSignature)
+                            const std::string& signature = Signature)
     {
         TByteWriter w;
         w.WriteString(signature);
@@ -110,8 +114,14 @@ TYPED_TEST(DatabaseFile, RoundTripAppendsEveryFieldInOrderWithTheSortSettings)
     Kind::Text(db[1]) = std::string(65535, 'x');
     db.SortColumn = 2;
     db.SortAscending = true;
+    db.Modified = true;
     const std::string path = dir.File("db");
     EXPECT_TRUE(Kind::Save(path, db));
+    EXPECT_NE(db.Modified, Kind::SaveClearsModified);
+    // The stream starts with the length-prefixed signature.
+    const std::string& sig = Kind::Signature;
+    EXPECT_EQ(InflateBytes(ReadFileBytes(path)).Data.substr(0, sig.size() + 4),
+              std::string(1, static_cast<char>(sig.size())) + std::string(3, '\0') + sig);
 
     typename Kind::List back;
     back.AddCopy(Kind::Make(0));
@@ -189,22 +199,6 @@ TYPED_TEST(DatabaseFile, FailedSaveKeepsThePreviousFileAndNamesTheEntry)
     EXPECT_TRUE(db.Modified);
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_THROW(Kind::Save(dir.File("no/such/folder/db"), db), EKbError);
-}
-
-TEST(DatabaseFile, SavingClearsModifiedOfSentencesOnlyAndBothStartWithTheirSignature)
-{
-    TTempDir dir;
-    TSentenceList sentences;
-    TItemList items;
-    sentences.Modified = items.Modified = true;
-    SaveSentences(dir.File("s.sdb"), sentences);
-    SaveItems(dir.File("i.idb"), items);
-    EXPECT_FALSE(sentences.Modified);
-    EXPECT_TRUE(items.Modified); // the caller clears it
-    EXPECT_EQ(InflateBytes(ReadFileBytes(dir.File("s.sdb"))).Data.substr(0, 35),
-              std::string("\x1F\0\0\0", 4) + "Kesterbrandor Sentence DB - Kaj");
-    EXPECT_EQ(InflateBytes(ReadFileBytes(dir.File("i.idb"))).Data.substr(0, 31),
-              std::string("\x1B\0\0\0", 4) + "Kesterbrandor Item DB - Kaj");
 }
 
 TEST(SentenceFile, OlderVersionsLeaveTheSortFieldsAlone)

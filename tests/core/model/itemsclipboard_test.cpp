@@ -128,9 +128,7 @@ TEST(ItemsClipboard, DialogReadingRoundTripsItsOwnResult)
     ASSERT_TRUE(first.Ok()) << first.Error;
     ASSERT_EQ(first.Items.size(), 1u);
     const TItem& item = first.Items[0];
-    EXPECT_EQ(item.ID + "|" + item.Synonyms.at(1) + "|" + item.Description.at(0) + "|" + item.Listen.at(0),
-              SEP + "id|" + SEP + "x|" + SEP + "a\r|b" + SEP + "c");
-    EXPECT_EQ(item.Smell, (TStrings{"", ""}));
+    EXPECT_EQ(item, (TItem{SEP + "id", {"", SEP + "x"}, {SEP + "a\r"}, {"b" + SEP + "c"}, {"", ""}, {""}, {""}, {""}}));
     // Writing it back and reading again gives the same item.
     const TClipboardItems second = ItemsFromClipboardText(ItemsToClipboardText({&item}), Dialog);
     ASSERT_TRUE(second.Ok());
