@@ -22,7 +22,7 @@ struct SentenceFiles {
         return {"Sentence number " + std::to_string(i * 7919) + ".", "c" + std::to_string(i % 13),
                 i % 2 ? 0x80000000u : (1u << (i % 31)) | (1u << 18), i % 2 ? std::string("a\0b", 3) : ""};
     }
-    static std::string& Text(Element& e) { return e.Desc; }
+    static std::string& Text(Element& e) { return e.Category; }
     // A file of any version, written field by field; count < 0 gives the real count.
     static std::string File(int version, const std::vector<Element>& elements, int32_t count = -1,
                             const std::string& signature = Signature)
