@@ -1,10 +1,7 @@
-#include "export/roomscripted.h"
 #include "export/scriptexpansion.h"
 #include "forestarea.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 std::string Expanded(const TRoomList& area, const TRoom& room, const TStrings& lines)
@@ -18,21 +15,16 @@ std::string Expanded(const TRoomList& area, const TRoom& room, const TStrings& l
 
 TEST(Placeholders, WholeLineAnyCaseBlanksAroundIgnored)
 {
-    EXPECT_EQ(PlaceholderOf("$_SHORT_$"), TPlaceholder::Short);
-    EXPECT_EQ(PlaceholderOf("  $_short_$  "), TPlaceholder::Short);
-    EXPECT_EQ(PlaceholderOf("\t$_Short_$\r"), TPlaceholder::Short);
-    EXPECT_EQ(PlaceholderOf("$_lights_value_$"), TPlaceholder::LightsValue);
-    EXPECT_EQ(PlaceholderOf("$_AREATYPE_VALUE_$"), TPlaceholder::AreaTypeValue);
-    EXPECT_EQ(PlaceholderOf("$_obv_exits_$"), TPlaceholder::ObvExits);
-    EXPECT_EQ(PlaceholderOf("$_INCLUDE_H_$"), TPlaceholder::IncludeH);
-    // Other text on the line, inner blanks or a near miss is no placeholder.
-    EXPECT_EQ(PlaceholderOf("// $_SHORT_$"), TPlaceholder::None);
-    EXPECT_EQ(PlaceholderOf("SetShort($_SHORT_$)"), TPlaceholder::None);
-    EXPECT_EQ(PlaceholderOf("$_SHORT_$;"), TPlaceholder::None);
-    EXPECT_EQ(PlaceholderOf("$_ SHORT_$"), TPlaceholder::None);
-    EXPECT_EQ(PlaceholderOf("$_SHORTS_$"), TPlaceholder::None);
-    EXPECT_EQ(PlaceholderOf(""), TPlaceholder::None);
-    EXPECT_EQ(PlaceholderOf("$"), TPlaceholder::None);
+    const std::pair<const char*, TPlaceholder> cases[] = {
+        {"$_SHORT_$", TPlaceholder::Short}, {"  $_short_$  ", TPlaceholder::Short}, {"\t$_Short_$\r", TPlaceholder::Short},
+        {"$_lights_value_$", TPlaceholder::LightsValue}, {"$_AREATYPE_VALUE_$", TPlaceholder::AreaTypeValue},
+        {"$_obv_exits_$", TPlaceholder::ObvExits}, {"$_INCLUDE_H_$", TPlaceholder::IncludeH},
+        // Other text on the line, inner blanks or a near miss is no placeholder.
+        {"// $_SHORT_$", TPlaceholder::None}, {"SetShort($_SHORT_$)", TPlaceholder::None},
+        {"$_SHORT_$;", TPlaceholder::None}, {"$_ SHORT_$", TPlaceholder::None}, {"$_SHORTS_$", TPlaceholder::None},
+        {"", TPlaceholder::None}, {"$", TPlaceholder::None}};
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(PlaceholderOf(line), expected) << line;
 }
 
 TEST(ScriptExpansion, PlaceholdersWriteTheirSectionOtherLinesStayAsTheyAre)
@@ -74,31 +66,4 @@ TEST(ScriptExpansion, SelectScriptUsesTheRoomsScriptOnlyWhenEnabledAndNotBlank)
     EXPECT_EQ(&SelectScript(*area, room), &area->ScriptTemplate);
     room.Script.clear();
     EXPECT_EQ(&SelectScript(*area, room), &area->ScriptTemplate);
-}
-
-TEST(ScriptExpansion, ScriptedRoomIsHeaderThenExpansion)
-{
-    auto area = MakeForestArea();
-    TRoom& room = *area->RoomAt(3, 1);
-    area->ScriptTemplate.clear();
-    const TExportContext ctx = MakeExportContext(*area, "/x/forest");
-    TCodeWriter out;
-    WriteRoomScripted(out, ctx, room);
-    const std::string headerOnly = out.Bytes();
-    EXPECT_EQ(AfterHeaderLines(headerOnly), "");
-    EXPECT_EQ(std::count(headerOnly.begin(), headerOnly.end(), '\n'), 2);
-
-    room.Script = {"// own", "$_SHORT_$"};
-    room.ScriptEnabled = true;
-    out.Clear();
-    WriteRoomScripted(out, ctx, room);
-    EXPECT_EQ(AfterHeaderLines(out.Bytes()), CrLf({"// own", "  SetShort(\"A narrow path\");"}));
-}
-
-TEST(ScriptExpansion, TemplateIncludesHeaderLooksForTheWholeLine)
-{
-    EXPECT_TRUE(TemplateIncludesHeader(DefaultScriptTemplate()));
-    EXPECT_TRUE(TemplateIncludesHeader({"a", " $_include_h_$ "}));
-    EXPECT_FALSE(TemplateIncludesHeader({"// $_INCLUDE_H_$"}));
-    EXPECT_FALSE(TemplateIncludesHeader({}));
 }
