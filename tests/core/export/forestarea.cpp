@@ -11,7 +11,7 @@ TRoom& AddRoom(TRoomList& area, int32_t number, int32_t x, int32_t y, const std:
     return *area.Add(std::move(room));
 }
 
-TItem MakeItem(const std::string& id, TStrings description, TStrings synonyms)
+TItem DescribedItem(const std::string& id, TStrings description, TStrings synonyms)
 {
     TItem item;
     item.ID = id;
@@ -41,9 +41,9 @@ std::unique_ptr<TRoomList> MakeForestArea()
                               {"The trees open onto a small clearing. In the middle lies a huge grey stone covered "
                                "with moss, and a narrow path leads east."}}};
     clearing.Exits = {{ekVisibleEnter, "hole", 3}};
-    TItem stone = MakeItem("stone", {"A huge grey stone. Someone has carved the word \"rest\" into it."},
+    TItem stone = DescribedItem("stone", {"A huge grey stone. Someone has carved the word \"rest\" into it."},
                            {"rock", "boulder"});
-    TItem moss = MakeItem("moss", {"Soft green moss."});
+    TItem moss = DescribedItem("moss", {"Soft green moss."});
     stone.Smell = moss.Smell = {"It smells of moss."};
     moss.Touch = {"It is soft and damp."};
     clearing.Items = {stone, moss};

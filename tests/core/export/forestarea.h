@@ -15,7 +15,7 @@
 std::unique_ptr<TRoomList> MakeForestArea();
 
 // An item with its ID, description and synonyms.
-TItem MakeItem(const std::string& id, TStrings description, TStrings synonyms = {});
+TItem DescribedItem(const std::string& id, TStrings description, TStrings synonyms = {});
 
 // A bare room on a cell with a number and file name.
 TRoom& AddRoom(TRoomList& area, int32_t number, int32_t x, int32_t y, const std::string& fileName);

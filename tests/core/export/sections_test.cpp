@@ -33,7 +33,7 @@ struct Sections : ::testing::Test {
 
 TItem Item(const std::string& id, TStrings listen = {}, TStrings synonyms = {})
 {
-    TItem item = MakeItem(id, {}, std::move(synonyms));
+    TItem item = DescribedItem(id, {}, std::move(synonyms));
     item.Listen = std::move(listen);
     return item;
 }

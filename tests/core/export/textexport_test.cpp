@@ -11,8 +11,8 @@ TEST(TextExport, OneBlockPerRoomInPositionOrder)
     clearing.CompassLinks[dirN] = {1, -1};
     clearing.CompassLinks[dirE] = {3, 1};
     clearing.Short = "A quiet clearing";
-    clearing.Items = {MakeItem("stone", {"A huge grey stone.", "Moss covers it."}, {"rock", "boulder"}),
-                      MakeItem("key", {})};
+    clearing.Items = {DescribedItem("stone", {"A huge grey stone.", "Moss covers it."}, {"rock", "boulder"}),
+                      DescribedItem("key", {})};
     clearing.Descriptions = {{"Long", {"The trees open here."}}, {"Night Long", {"  Dark ", "", "here. "}}};
     AddRoom(area, 1, 3, 3, "").Exits = {{ekVisibleExit, "out", 2}};
 

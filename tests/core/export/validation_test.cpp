@@ -20,7 +20,7 @@ TRoom& GoodRoom(TRoomList& area, int32_t number, int32_t x, int32_t y)
     r.Short = "Short";
     r.Descriptions = {{"Long", {"Text."}}};
     r.AreaTypes = 1u << 1;
-    r.Items = {MakeItem("thing", {"A thing."})};
+    r.Items = {DescribedItem("thing", {"A thing."})};
     r.Exits = {{ekVisibleExit, "out", 1}};
     return r;
 }
@@ -32,7 +32,7 @@ TEST(Validation, EveryMessageInOrderWithTheRoomPart)
     TRoom& bare = AddRoom(area, 3, 1, 3, " \t");
     bare.Descriptions = {{"Long", {" ", ""}}, {"Night Long", {}}};
     TRoom& items = GoodRoom(area, 7, 5, 1);
-    items.Items = {MakeItem("say \"x\"", {"  "}), MakeItem("default", {}), MakeItem("Default", {})};
+    items.Items = {DescribedItem("say \"x\"", {"  "}), DescribedItem("default", {}), DescribedItem("Default", {})};
     items.Exits.clear();
     items.CompassLinks[dirS] = {5, 3}; // linked, even to a missing room: no exit warning
 
