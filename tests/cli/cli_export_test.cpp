@@ -64,6 +64,7 @@ TEST(CliExport, UnwritableRoomsDirectoryFailsWithExitThree)
     EXPECT_NE(failed.Err.find((out / "rooms").string()), std::string::npos) << failed.Err;
     EXPECT_EQ(failed.Out.find("Export done."), std::string::npos);
     EXPECT_EQ(ReadFileBytes((out / "rooms").string()), "a file where the folder should be");
+    EXPECT_FALSE(fs::exists(out / "forest.h")); // the run ends before any file
 
     // Permissions only hold back a user without the power to ignore them.
     if (geteuid() != 0) {
@@ -120,7 +121,6 @@ TEST(CliText, WritesThePlainTextExport)
     LoadArea(Example(), area);
     const std::string text = ReadFileBytes(tmp.File("forest.txt"));
     EXPECT_EQ(text, AreaText(area));
-    EXPECT_EQ(text.rfind("--------------\r\nFilename: clearing\r\nExits: e\r\nShort: A quiet clearing\r\n", 0), 0u);
 
     const auto failed = Cli({"text", Example(), tmp.File("no/dir/forest.txt")});
     EXPECT_EQ(failed.ExitCode, 3);
