@@ -20,25 +20,12 @@ TAnswer TScriptedAsker::AskYesNoCancel(QWidget*, const QString& question)
     return a;
 }
 
-QString TScriptedAsker::AskOpenFileName(QWidget*, const TFileDialogSpec& spec)
+QString TScriptedAsker::NextFileName(const TFileDialogSpec& spec)
 {
     DialogTitles << spec.Title;
     DialogFilters << spec.Filter + QLatin1Char('|') + spec.DefaultSuffix;
     if (FileNames.empty()) {
-        ADD_FAILURE() << "unexpected open dialog";
-        return {};
-    }
-    const QString name = FileNames.front();
-    FileNames.pop_front();
-    return name;
-}
-
-QString TScriptedAsker::AskSaveFileName(QWidget*, const TFileDialogSpec& spec, const QString&)
-{
-    DialogTitles << spec.Title;
-    DialogFilters << spec.Filter + QLatin1Char('|') + spec.DefaultSuffix;
-    if (FileNames.empty()) {
-        ADD_FAILURE() << "unexpected save dialog";
+        ADD_FAILURE() << "unexpected file dialog";
         return {};
     }
     const QString name = FileNames.front();
@@ -100,6 +87,18 @@ void TEditorFixture::Click(TGridPoint cell, Qt::MouseButton button, Qt::Keyboard
 QImage TEditorFixture::Picture()
 {
     return Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void TEditorFixture::ChooseZoom(int index)
+{
+    Zoom()->setCurrentIndex(index);
+    emit Zoom()->activated(index);
+}
+
+void TEditorFixture::OpenArea(const QString& name, const TRoomList& area)
+{
+    WriteAreaFile(Path(name), area);
+    m_form->OpenFile(Path(name));
 }
 
 TRoom* PlaceRoom(TRoomList& area, TGridPoint cell)

@@ -6,9 +6,11 @@
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <deque>
 #include <memory>
 
@@ -27,8 +29,14 @@ public:
     TAnswer AskYesNoCancel(QWidget*, const QString& question) override;
     void Inform(QWidget*, const QString& message) override { Notices << message; }
     void ShowError(QWidget*, const QString& message) override { Errors << message; }
-    QString AskOpenFileName(QWidget*, const TFileDialogSpec& spec) override;
-    QString AskSaveFileName(QWidget*, const TFileDialogSpec& spec, const QString& proposal) override;
+    QString AskOpenFileName(QWidget*, const TFileDialogSpec& spec) override { return NextFileName(spec); }
+    QString AskSaveFileName(QWidget*, const TFileDialogSpec& spec, const QString&) override
+    {
+        return NextFileName(spec);
+    }
+
+private:
+    QString NextFileName(const TFileDialogSpec& spec);
 };
 
 class TEditorFixture {
@@ -45,6 +53,12 @@ public:
     QString Path(const QString& name) const { return m_dir.filePath(name); }
     QString IniFile() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
     int Beeps() const { return *m_beeps; }
+    QToolButton* Button(const char* name) { return m_form->findChild<QToolButton*>(QLatin1String(name)); }
+    QComboBox* Zoom() { return m_form->findChild<QComboBox*>(QStringLiteral("cbZoom")); }
+    // Picks a zoom item as the user does.
+    void ChooseZoom(int index);
+    // Writes `area` to a file of the test folder and opens it through the window.
+    void OpenArea(const QString& name, const TRoomList& area);
 
     // Centre pixel of a cell in the picture.
     QPoint CellCentre(TGridPoint cell) const;

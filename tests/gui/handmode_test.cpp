@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,25 +23,20 @@ public:
     }
 
     THandMode& Hand() { return Form().HandMode(); }
-    QToolButton* Button(const char* name) { return Form().findChild<QToolButton*>(QLatin1String(name)); }
-
     // One key stroke a moment after the previous one.
     void Stroke(int key, Qt::KeyboardModifiers mods = {})
     {
         Now += 3;
         QTest::keyClick(Canvas(), static_cast<Qt::Key>(key), mods);
     }
-    void Press(int key, bool autoRepeat)
+    // A Down key event some tenths of a second later; gives the active row afterwards.
+    int Step(int tenths, QEvent::Type type, bool autoRepeat)
     {
-        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+        Now += tenths;
+        QKeyEvent e(type, Qt::Key_Down, Qt::NoModifier, QString(), autoRepeat);
         QApplication::sendEvent(Canvas(), &e);
+        return Active().Y;
     }
-    void Release(int key, bool autoRepeat)
-    {
-        QKeyEvent e(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
-        QApplication::sendEvent(Canvas(), &e);
-    }
-    void PenDown() { QTest::mouseClick(Button("sbPen"), Qt::LeftButton); }
     TGridPoint Active() { return Editor().State().ActiveCell; }
 
     qint64 Now = 1000;
@@ -56,39 +50,18 @@ bool Linked(const TRoomList& area, TGridPoint west, TGridPoint east)
 }
 } // namespace
 
-TEST(HandMode, ButtonsCaptionsAndPen)
-{
-    TEditorFixture f;
-    auto* mode = f.Form().findChild<QToolButton*>(QStringLiteral("sbMode"));
-    auto* pen = f.Form().findChild<QToolButton*>(QStringLiteral("sbPen"));
-    EXPECT_EQ(mode->text(), QStringLiteral("Click &mode"));
-    EXPECT_EQ(pen->text(), QStringLiteral("&Pen Up"));
-    EXPECT_FALSE(pen->isEnabled());
-    QTest::mouseClick(mode, Qt::LeftButton);
-    EXPECT_EQ(mode->text(), QStringLiteral("Hand &mode"));
-    EXPECT_TRUE(pen->isEnabled());
-    const QImage upGlyph = pen->icon().pixmap(21).toImage();
-    QTest::mouseClick(pen, Qt::LeftButton);
-    EXPECT_EQ(pen->text(), QStringLiteral("&Pen Down"));
-    EXPECT_NE(pen->icon().pixmap(21).toImage(), upGlyph);
-    QTest::mouseClick(mode, Qt::LeftButton);
-    EXPECT_EQ(mode->text(), QStringLiteral("Click &mode"));
-    EXPECT_FALSE(pen->isEnabled());
-}
-
 TEST(HandMode, PenDownRightArrowsBuildAndLinkAChain)
 {
     THandFixture f;
-    f.PenDown();
+    QTest::mouseClick(f.Button("sbPen"), Qt::LeftButton);
     for (int i = 0; i < 4; ++i)
         f.Stroke(Qt::Key_Right);
 
     const TRoomList& area = f.Area();
     EXPECT_EQ(area.Count(), 4);
     EXPECT_EQ(area.RoomAt(1, 1), nullptr);
-    EXPECT_TRUE(Linked(area, {3, 1}, {5, 1}));
-    EXPECT_TRUE(Linked(area, {5, 1}, {7, 1}));
-    EXPECT_TRUE(Linked(area, {7, 1}, {9, 1}));
+    for (int x = 3; x < 9; x += 2)
+        EXPECT_TRUE(Linked(area, {x, 1}, {x + 2, 1})) << x;
     EXPECT_FALSE(area.RoomAt(3, 1)->HasLink(dirW));
     EXPECT_EQ(f.Beeps(), 1) << "only the first step has nothing to link to";
     EXPECT_EQ(f.Active(), (TGridPoint{9, 1}));
@@ -100,94 +73,91 @@ TEST(HandMode, PenDownRightArrowsBuildAndLinkAChain)
 TEST(HandMode, HeldKeyRepeatsAtMostFiveTimesASecond)
 {
     THandFixture f;
-    f.Press(Qt::Key_Down, false);
-    EXPECT_EQ(f.Active(), (TGridPoint{1, 3}));
+    EXPECT_EQ(f.Step(0, QEvent::KeyPress, false), 3);
     // Auto-repeat within 0.2 s is dropped, also across the release-press pairs it sends.
-    f.Now += 1;
-    f.Release(Qt::Key_Down, true);
-    f.Press(Qt::Key_Down, true);
-    EXPECT_EQ(f.Active(), (TGridPoint{1, 3}));
-    f.Now += 1;
-    f.Press(Qt::Key_Down, true);
-    EXPECT_EQ(f.Active(), (TGridPoint{1, 5}));
-    f.Now += 1;
-    f.Press(Qt::Key_Down, true);
-    EXPECT_EQ(f.Active(), (TGridPoint{1, 5}));
+    EXPECT_EQ(f.Step(1, QEvent::KeyRelease, true), 3);
+    EXPECT_EQ(f.Step(0, QEvent::KeyPress, true), 3);
+    EXPECT_EQ(f.Step(1, QEvent::KeyPress, true), 5);
+    EXPECT_EQ(f.Step(1, QEvent::KeyPress, true), 5);
     // A real release lets the next press walk at once.
-    f.Release(Qt::Key_Down, false);
-    f.Press(Qt::Key_Down, false);
-    EXPECT_EQ(f.Active(), (TGridPoint{1, 7}));
+    EXPECT_EQ(f.Step(0, QEvent::KeyRelease, false), 5);
+    EXPECT_EQ(f.Step(0, QEvent::KeyPress, false), 7);
 }
 
-TEST(HandMode, EdgesStopTheWalkPerAxis)
+TEST(HandMode, WalkingKeysKeypadAndEdges)
 {
     THandFixture f;
-    for (int i = 0; i < 9; ++i)
-        f.Stroke(Qt::Key_Right);
-    EXPECT_EQ(f.Active(), (TGridPoint{15, 1}));
-    f.Stroke(Qt::Key_PageDown); // south-east: only the row changes at the east edge
-    EXPECT_EQ(f.Active(), (TGridPoint{15, 3}));
-    f.Stroke(Qt::Key_Up);
-    f.Stroke(Qt::Key_Up);
-    EXPECT_EQ(f.Active(), (TGridPoint{15, 1}));
+    const struct {
+        int Key;
+        Qt::KeyboardModifiers Mods;
+        int Times;
+        TGridPoint Active;
+    } walk[] = {
+        {Qt::Key_3, Qt::KeypadModifier, 1, {3, 3}},
+        {Qt::Key_6, Qt::KeypadModifier, 1, {5, 3}},
+        {Qt::Key_7, Qt::KeypadModifier, 1, {3, 1}},
+        {Qt::Key_5, Qt::KeypadModifier, 1, {3, 1}},
+        {Qt::Key_2, {}, 1, {3, 1}}, // digits of the main keyboard do not walk
+        {Qt::Key_Right, {}, 8, {15, 1}},
+        {Qt::Key_PageDown, {}, 1, {15, 3}}, // south-east: only the row changes at the east edge
+        {Qt::Key_Up, {}, 2, {15, 1}},
+    };
+    for (const auto& w : walk) {
+        SCOPED_TRACE(w.Key);
+        for (int i = 0; i < w.Times; ++i)
+            f.Stroke(w.Key, w.Mods);
+        EXPECT_EQ(f.Active(), w.Active);
+    }
     EXPECT_EQ(f.Area().Count(), 0) << "the pen is up";
+
+    // Keys do not walk while another control has the focus.
+    f.Button("sbPen")->setFocus();
+    f.Now += 3;
+    QTest::keyClick(f.Button("sbPen"), Qt::Key_Left);
+    EXPECT_EQ(f.Active(), (TGridPoint{15, 1}));
 }
 
-TEST(HandMode, KeypadDigitsWalkLikeTheNavigationKeys)
-{
-    THandFixture f;
-    f.Stroke(Qt::Key_3, Qt::KeypadModifier);
-    EXPECT_EQ(f.Active(), (TGridPoint{3, 3}));
-    f.Stroke(Qt::Key_6, Qt::KeypadModifier);
-    EXPECT_EQ(f.Active(), (TGridPoint{5, 3}));
-    f.Stroke(Qt::Key_7, Qt::KeypadModifier);
-    EXPECT_EQ(f.Active(), (TGridPoint{3, 1}));
-    f.Stroke(Qt::Key_5, Qt::KeypadModifier);
-    EXPECT_EQ(f.Active(), (TGridPoint{3, 1}));
-    // Digits of the main keyboard do not walk.
-    f.Stroke(Qt::Key_2);
-    EXPECT_EQ(f.Active(), (TGridPoint{3, 1}));
-}
-
-TEST(HandMode, SpaceWithPenUpBuildsAndLinksToTheCellWalkedFrom)
+TEST(HandMode, SpaceAndBackspaceWithPenUp)
 {
     THandFixture f;
     PlaceRoom(f.Area(), {1, 1});
     f.Stroke(Qt::Key_Right);
     EXPECT_EQ(f.Area().Count(), 1);
+    // Space builds and links to the cell walked from.
     f.Stroke(Qt::Key_Space);
     EXPECT_TRUE(Linked(f.Area(), {1, 1}, {3, 1}));
-    EXPECT_EQ(f.Active(), (TGridPoint{3, 1}));
     EXPECT_EQ(f.Beeps(), 0);
     EXPECT_EQ(f.Form().RoomPanel().ActiveRoom(), f.Area().RoomAt(3, 1));
-}
-
-TEST(HandMode, BackspaceWithPenUpErasesTheRoomAndStays)
-{
-    THandFixture f;
-    PlaceRoom(f.Area(), {1, 1});
-    PlaceRoom(f.Area(), {3, 1});
-    f.Area().LinkWE(2, 1, true);
-    f.Stroke(Qt::Key_Right);
+    // Backspace erases it again, unlinking its neighbour, and stays.
     f.Stroke(Qt::Key_Backspace);
     EXPECT_EQ(f.Area().RoomAt(3, 1), nullptr);
-    ASSERT_NE(f.Area().RoomAt(1, 1), nullptr);
     EXPECT_FALSE(f.Area().RoomAt(1, 1)->HasLink(dirE));
     EXPECT_EQ(f.Active(), (TGridPoint{3, 1}));
     EXPECT_EQ(f.Form().RoomPanel().ActiveRoom(), nullptr);
 }
 
-TEST(HandMode, PTogglesThePenOnlyInHandMode)
+TEST(HandMode, ButtonsAndPTogglesThePenOnlyInHandMode)
 {
     THandFixture f;
-    auto* pen = f.Button("sbPen");
+    QToolButton* mode = f.Button("sbMode");
+    QToolButton* pen = f.Button("sbPen");
+    EXPECT_EQ(mode->text(), QStringLiteral("Hand &mode"));
+    EXPECT_EQ(pen->text(), QStringLiteral("&Pen Up"));
+    const QImage upGlyph = pen->icon().pixmap(21).toImage();
     f.Stroke(Qt::Key_P);
     EXPECT_TRUE(pen->isChecked());
     EXPECT_EQ(pen->text(), QStringLiteral("&Pen Down"));
+    EXPECT_NE(pen->icon().pixmap(21).toImage(), upGlyph);
+    // Pen down, a key that does not walk builds on the active cell.
+    f.Stroke(Qt::Key_A);
+    EXPECT_EQ(f.Area().Count(), 1);
+    EXPECT_NE(f.Area().RoomAt(1, 1), nullptr);
     f.Stroke(Qt::Key_P);
     EXPECT_FALSE(pen->isChecked());
 
-    QTest::mouseClick(f.Button("sbMode"), Qt::LeftButton);
+    QTest::mouseClick(mode, Qt::LeftButton);
+    EXPECT_EQ(mode->text(), QStringLiteral("Click &mode"));
+    EXPECT_FALSE(pen->isEnabled());
     f.Canvas()->setFocus();
     f.Stroke(Qt::Key_P);
     EXPECT_FALSE(pen->isChecked());
@@ -195,48 +165,34 @@ TEST(HandMode, PTogglesThePenOnlyInHandMode)
     EXPECT_EQ(f.Active(), (TGridPoint{1, 1})) << "keys in click mode do not walk";
 }
 
-TEST(HandMode, KeysDoNotWalkWhileAnotherControlHasTheFocus)
+TEST(HandMode, ClicksOnlyMoveTheActiveCell)
 {
     THandFixture f;
-    auto* pen = f.Button("sbPen");
-    pen->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), pen);
-    f.Now += 3;
-    QTest::keyClick(pen, Qt::Key_Right);
-    EXPECT_EQ(f.Active(), (TGridPoint{1, 1}));
-}
-
-TEST(HandMode, PenDownOtherKeyBuildsOnTheActiveCell)
-{
-    THandFixture f;
-    f.PenDown();
-    f.Stroke(Qt::Key_A);
-    ASSERT_NE(f.Area().RoomAt(1, 1), nullptr);
+    PlaceRoom(f.Area(), {1, 1});
+    f.Click({5, 5});
     EXPECT_EQ(f.Area().Count(), 1);
-    EXPECT_EQ(f.Active(), (TGridPoint{1, 1}));
+    EXPECT_EQ(f.Active(), (TGridPoint{5, 5}));
+    f.Click({1, 1}, Qt::RightButton);
+    EXPECT_EQ(f.Area().Count(), 1) << "no erasing with the mouse in hand mode";
+    EXPECT_EQ(f.Form().RoomPanel().ActiveRoom(), f.Area().RoomAt(1, 1));
+    EXPECT_EQ(f.Editor().CursorSlot(), 0);
 }
 
 TEST(HandMode, BlinkTicksScrollBackToTheActiveCell)
 {
     THandFixture f;
-    auto big = std::make_unique<TRoomList>(199, 199);
-    const QString file = f.Path(QStringLiteral("big.arf"));
-    // A large empty area, opened through the window.
-    WriteAreaFile(file, *big);
-    f.Form().OpenFile(file);
+    f.OpenArea(QStringLiteral("big.arf"), TRoomList(199, 199));
     QScrollBar* h = f.Form().MapView().horizontalScrollBar();
     ASSERT_GT(h->maximum(), 0);
     h->setValue(h->maximum());
-    const int start = h->value();
     f.Hand().BlinkTick();
-    EXPECT_EQ(h->value(), start - 3 * 20) << "one 3-cell step per tick";
+    EXPECT_EQ(h->value(), h->maximum() - 3 * 20) << "one 3-cell step per tick";
     for (int i = 0; i < 200 && h->value() > 0; ++i)
         f.Hand().BlinkTick();
     EXPECT_EQ(h->value(), 0);
     // In click mode the ticks only blink.
     QTest::mouseClick(f.Button("sbMode"), Qt::LeftButton);
     h->setValue(h->maximum());
-    f.Hand().BlinkTick();
     f.Hand().BlinkTick();
     EXPECT_EQ(h->value(), h->maximum());
 }

@@ -10,8 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -48,20 +46,16 @@ TEST(MapGestures, BuildingBetweenLinkedRoomsRelinksBothSidesAndRepaints)
 
     TRoom* middle = area.RoomAt(3, 1);
     ASSERT_NE(middle, nullptr);
-    EXPECT_EQ(middle->Number, 3);
     EXPECT_EQ(west->CompassLinks[dirE], (TGridPoint{3, 1}));
     EXPECT_EQ(middle->CompassLinks[dirW], (TGridPoint{1, 1}));
     EXPECT_EQ(middle->CompassLinks[dirE], (TGridPoint{5, 1}));
     EXPECT_EQ(east->CompassLinks[dirW], (TGridPoint{3, 1}));
     EXPECT_EQ(f.Form().RoomPanel().ActiveRoom(), middle);
-    EXPECT_TRUE(area.Modified);
     EXPECT_EQ(UndoCount(f), 2);
 
-    // The picture shows the room (hatched: no area type) framed in black, and both halves
-    // of the link in the connector cells.
-    const QImage pic = f.Picture();
+    // The picture shows the room framed in black, and both halves of the link.
     const TMapGeometry& g = f.Form().MapView().Geometry();
-    EXPECT_EQ(pic.pixelColor(g.GetLeft(3), g.GetTop(1) + 5), Black) << "frame";
+    EXPECT_EQ(f.Picture().pixelColor(g.GetLeft(3), g.GetTop(1) + 5), Black) << "frame";
     EXPECT_EQ(LinkPixel(f, {2, 1}), Black);
     EXPECT_EQ(LinkPixel(f, {4, 1}), Black);
 }
@@ -70,40 +64,29 @@ TEST(MapGestures, CrossingCursorPrefersSouthWestToNorthEastAndCtrlSwitches)
 {
     TEditorFixture f;
     TRoomList& area = f.Area();
-    for (TGridPoint c : {TGridPoint{1, 1}, {3, 1}, {1, 3}, {3, 3}})
-        PlaceRoom(area, c);
-
+    PlaceRoom(area, {1, 1});
+    PlaceRoom(area, {3, 3});
     f.MoveTo({2, 2});
+    EXPECT_EQ(f.Editor().CursorSlot(), mcNWSE) << "the only diagonal, without Ctrl";
+
+    // Between four rooms; pressing and releasing a key over the map re-evaluates the cursor.
+    PlaceRoom(area, {3, 1});
+    PlaceRoom(area, {1, 3});
+    f.Canvas()->setFocus();
+    QTest::keyPress(f.Canvas(), Qt::Key_Shift);
     EXPECT_EQ(f.Editor().CursorSlot(), mcSWNE);
     EXPECT_EQ(f.Canvas()->cursor().bitmap().toImage(), MapCursor(mcSWNE).bitmap().toImage());
-    f.MoveTo({2, 2}, Qt::ControlModifier);
+    // Qt reports a modifier key with the state after the event, as the keyboard has it.
+    QTest::keyPress(f.Canvas(), Qt::Key_Control);
     EXPECT_EQ(f.Editor().CursorSlot(), mcNWSE);
+    QTest::keyRelease(f.Canvas(), Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_EQ(f.Editor().CursorSlot(), mcSWNE);
 
     // Clicking with Ctrl links the north-west to south-east pair.
     f.Click({2, 2}, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(area.RoomAt(1, 1)->CompassLinks[dirSE], (TGridPoint{3, 3}));
     EXPECT_FALSE(area.RoomAt(1, 3)->HasLink(dirNE));
     EXPECT_EQ(UndoCount(f), 2);
-}
-
-TEST(MapGestures, CrossingWithOnlyTheOtherDiagonalShowsItWithoutCtrl)
-{
-    TEditorFixture f;
-    PlaceRoom(f.Area(), {1, 1});
-    PlaceRoom(f.Area(), {3, 3});
-    f.MoveTo({2, 2});
-    EXPECT_EQ(f.Editor().CursorSlot(), mcNWSE);
-    // Pressing and releasing Ctrl over the map re-evaluates the cursor at once.
-    PlaceRoom(f.Area(), {3, 1});
-    PlaceRoom(f.Area(), {1, 3});
-    f.Canvas()->setFocus();
-    QTest::keyPress(f.Canvas(), Qt::Key_Shift);
-    EXPECT_EQ(f.Editor().CursorSlot(), mcSWNE);
-    // Qt reports a modifier key with the state after the event, as the keyboard has it.
-    QTest::keyPress(f.Canvas(), Qt::Key_Control);
-    EXPECT_EQ(f.Editor().CursorSlot(), mcNWSE);
-    QTest::keyRelease(f.Canvas(), Qt::Key_Control, Qt::ControlModifier);
-    EXPECT_EQ(f.Editor().CursorSlot(), mcSWNE);
 }
 
 TEST(MapGestures, CursorsFollowTheCellAndTheZoom)
@@ -115,17 +98,14 @@ TEST(MapGestures, CursorsFollowTheCellAndTheZoom)
     EXPECT_EQ(f.Editor().CursorSlot(), mcHouse);
     EXPECT_EQ(f.Form().Status().Text(TStatusPanels::CursorCell), QStringLiteral("3, 3"));
     EXPECT_EQ(f.Form().Status().Text(TStatusPanels::RoomPosition), QStringLiteral("2, 2"));
-    f.MoveTo({1, 1});
-    EXPECT_EQ(f.Editor().CursorSlot(), 0) << "a room cell with a room";
-    f.MoveTo({1, 4});
-    EXPECT_EQ(f.Editor().CursorSlot(), mcNS) << "the pair search skips the empty cell";
+    const std::pair<TGridPoint, int> cases[] = {{{1, 1}, 0}, {{1, 4}, mcNS}, {{2, 3}, 0}};
+    for (const auto& [cell, slot] : cases) {
+        f.MoveTo(cell);
+        EXPECT_EQ(f.Editor().CursorSlot(), slot) << cell.X << ", " << cell.Y;
+    }
     EXPECT_EQ(f.Form().Status().Text(TStatusPanels::RoomPosition), QString());
-    f.MoveTo({2, 3});
-    EXPECT_EQ(f.Editor().CursorSlot(), 0);
 
-    auto* zoom = f.Form().findChild<QComboBox*>(QStringLiteral("cbZoom"));
-    zoom->setCurrentIndex(1);
-    emit zoom->activated(1);
+    f.ChooseZoom(1);
     f.MoveTo({3, 3});
     EXPECT_EQ(f.Editor().CursorSlot(), mcHouse + MapCursorSmallOffset) << "50% uses the small set";
 
@@ -145,7 +125,6 @@ TEST(MapGestures, RightClickOnLinkedRoomUnlinksErasesAndGivesTheNumberBack)
     PlaceRoom(area, {3, 3});
     area.LinkWE(2, 1, true);
     area.LinkNS(3, 2, true);
-    ASSERT_EQ(area.LastNumber, 3);
     f.Form().MapView().RepaintMap();
 
     // The newest room (number 3) at (3, 3), then the middle one (number 2).
@@ -158,17 +137,9 @@ TEST(MapGestures, RightClickOnLinkedRoomUnlinksErasesAndGivesTheNumberBack)
     EXPECT_EQ(area.RoomAt(3, 1), nullptr);
     EXPECT_FALSE(area.RoomAt(1, 1)->HasLink(dirE));
     EXPECT_EQ(area.LastNumber, 1);
-    EXPECT_EQ(area.Count(), 1);
     EXPECT_EQ(f.Form().RoomPanel().ActiveRoom(), nullptr);
     EXPECT_EQ(UndoCount(f), 3);
-    // The link line is gone from the picture.
-    EXPECT_NE(LinkPixel(f, {2, 1}), Black);
-
-    // A number that is not the newest is never given back.
-    PlaceRoom(area, {5, 5});
-    PlaceRoom(area, {7, 5});
-    f.Click({5, 5}, Qt::RightButton);
-    EXPECT_EQ(area.LastNumber, 3);
+    EXPECT_NE(LinkPixel(f, {2, 1}), Black) << "the link line is gone";
 }
 
 TEST(MapGestures, ConnectorClickWithoutAPairBeepsAndRecordsNothing)
@@ -203,23 +174,17 @@ TEST(MapGestures, UndoAfterBuildingRestoresTheAreaAndReloadsTheActiveRoom)
     ASSERT_NE(f.Area().RoomAt(5, 3), nullptr);
     const QImage built = f.Picture();
 
-    auto* undo = f.Form().findChild<QToolButton*>(QStringLiteral("tbUndo"));
-    auto* redo = f.Form().findChild<QToolButton*>(QStringLiteral("tbRedo"));
-    EXPECT_TRUE(undo->isEnabled());
-    EXPECT_FALSE(redo->isEnabled());
-    QTest::mouseClick(undo, Qt::LeftButton);
+    QTest::mouseClick(f.Button("tbUndo"), Qt::LeftButton);
 
     EXPECT_EQ(f.Area().Count(), 0);
     EXPECT_EQ(f.Area().LastNumber, 0);
     EXPECT_FALSE(f.Area().Modified);
     EXPECT_EQ(f.Form().RoomPanel().ActiveRoom(), nullptr);
-    EXPECT_FALSE(undo->isEnabled());
-    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_FALSE(f.Button("tbUndo")->isEnabled());
+    EXPECT_TRUE(f.Button("tbRedo")->isEnabled());
     EXPECT_EQ(f.Form().Status().Text(TStatusPanels::MapUndo), QStringLiteral("0 / 1"));
-    const QImage undone = f.Picture();
     const TMapGeometry& g = f.Form().MapView().Geometry();
-    EXPECT_EQ(undone.pixelColor(g.GetLeft(5), g.GetTop(3) + 5), DefaultMapBackground());
-    EXPECT_NE(built, undone);
+    EXPECT_EQ(f.Picture().pixelColor(g.GetLeft(5), g.GetTop(3) + 5), DefaultMapBackground());
 
     // Redo brings a new room object back, and the panel shows that one.
     f.Form().Menu().miRedo->trigger();
@@ -232,10 +197,8 @@ TEST(MapGestures, UndoAfterBuildingRestoresTheAreaAndReloadsTheActiveRoom)
 TEST(MapGestures, NewRoomsCopyTheCurrentDefaultRoom)
 {
     TEditorFixture f;
-    TDefaultRoomBar& bar = f.Form().DefaultRooms();
-    QTest::mouseClick(f.Form().findChild<QToolButton*>(QStringLiteral("tbdf3")), Qt::LeftButton);
-    EXPECT_EQ(bar.CurrentIndex(), 2);
-    TRoom& tpl = bar.CurrentDefaultRoom();
+    QTest::mouseClick(f.Button("tbdf3"), Qt::LeftButton);
+    TRoom& tpl = f.Form().DefaultRooms().CurrentDefaultRoom();
     tpl.Short = "A dark wood";
     tpl.AreaTypes = WithAreaType(0, 3);
     tpl.FileName = "template";
@@ -244,24 +207,8 @@ TEST(MapGestures, NewRoomsCopyTheCurrentDefaultRoom)
     f.Click({3, 3});
     const TRoom* room = f.Area().RoomAt(3, 3);
     ASSERT_NE(room, nullptr);
-    EXPECT_EQ(room->Short, "A dark wood");
+    EXPECT_EQ(room->Short, tpl.Short);
     EXPECT_EQ(room->AreaTypes, tpl.AreaTypes);
     EXPECT_EQ(room->Number, 1);
     EXPECT_EQ(room->FileName, "Noname2_2");
-}
-
-TEST(MapGestures, ClicksInHandModeOnlyMoveTheActiveCell)
-{
-    TEditorFixture f;
-    PlaceRoom(f.Area(), {1, 1});
-    auto* mode = f.Form().findChild<QToolButton*>(QStringLiteral("sbMode"));
-    QTest::mouseClick(mode, Qt::LeftButton);
-    ASSERT_TRUE(mode->isChecked());
-    f.Click({5, 5});
-    EXPECT_EQ(f.Area().Count(), 1);
-    EXPECT_EQ(f.Editor().State().ActiveCell, (TGridPoint{5, 5}));
-    f.Click({1, 1}, Qt::RightButton);
-    EXPECT_EQ(f.Area().Count(), 1) << "no erasing with the mouse in hand mode";
-    EXPECT_EQ(f.Form().RoomPanel().ActiveRoom(), f.Area().RoomAt(1, 1));
-    EXPECT_EQ(f.Editor().CursorSlot(), 0);
 }

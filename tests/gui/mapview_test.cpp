@@ -5,26 +5,13 @@
 #include "render/mapcolors.h"
 
 #include <QApplication>
-
-#include <QComboBox>
 #include <QScrollBar>
 #include <gtest/gtest.h>
-
-namespace {
-void OpenLarge(TEditorFixture& f, int zoomIndex)
-{
-    WriteAreaFile(f.Path(QStringLiteral("large.arf")), TRoomList(99, 99));
-    f.Form().OpenFile(f.Path(QStringLiteral("large.arf")));
-    auto* zoom = f.Form().findChild<QComboBox*>(QStringLiteral("cbZoom"));
-    zoom->setCurrentIndex(zoomIndex);
-    emit zoom->activated(zoomIndex);
-}
-} // namespace
 
 TEST(MapView, ScrollToBringsTheWholeCellIntoView)
 {
     TEditorFixture f;
-    OpenLarge(f, 3);
+    f.OpenArea(QStringLiteral("large.arf"), TRoomList(99, 99));
     TMapView& view = f.Form().MapView();
     view.ScrollTo({97, 61});
     EXPECT_TRUE(view.VisiblePixels().contains(view.CellInner({97, 61})));
@@ -40,7 +27,8 @@ TEST(MapView, ScrollToBringsTheWholeCellIntoView)
 TEST(MapView, ScrollToEndsInAPaneSmallerThanItsStep)
 {
     TEditorFixture f;
-    OpenLarge(f, 7);
+    f.OpenArea(QStringLiteral("large.arf"), TRoomList(99, 99));
+    f.ChooseZoom(7);
     TMapView& view = f.Form().MapView();
     view.setFixedSize(90, 90); // less than the 240-pixel step at 400%
     QApplication::processEvents();

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -40,56 +41,42 @@ TEST(TextPrompt, Layout)
     TFormText prompt;
     prompt.Prepare("Enter an item ID", "New Item 3");
     EXPECT_EQ(prompt.windowTitle(), "Kesterbrandor");
-    ASSERT_NE(Child<QLabel>(prompt, "lQuestion"), nullptr);
-    ASSERT_NE(Child<QLineEdit>(prompt, "eText"), nullptr);
-    ASSERT_NE(Child<QPushButton>(prompt, "bbOK"), nullptr);
-    ASSERT_NE(Child<QPushButton>(prompt, "bbCancel"), nullptr);
     EXPECT_EQ(Child<QLabel>(prompt, "lQuestion")->text(), "Enter an item ID");
     EXPECT_EQ(Child<QPushButton>(prompt, "bbOK")->text(), "OK");
     EXPECT_EQ(Child<QPushButton>(prompt, "bbCancel")->text(), "Cancel");
-    EXPECT_GE(Child<QLineEdit>(prompt, "eText")->minimumWidth(), 345);
+    QLineEdit* field = Child<QLineEdit>(prompt, "eText");
+    EXPECT_GE(field->minimumWidth(), 345);
 
     prompt.show();
     QApplication::processEvents();
-    QLineEdit* field = Child<QLineEdit>(prompt, "eText");
     EXPECT_EQ(field->selectedText(), "New Item 3");
     EXPECT_EQ(prompt.focusWidget(), field);
-    // A fixed-size window.
-    EXPECT_EQ(prompt.minimumSize(), prompt.maximumSize());
+    EXPECT_EQ(prompt.minimumSize(), prompt.maximumSize()) << "a fixed-size window";
 }
 
-TEST(TextPrompt, TypingReplacesTheProposalAndOkReturnsIt)
+TEST(TextPrompt, OkAndReturnGiveTheTextCancelAndEscapeNothing)
 {
     QWidget window;
+    // Typing replaces the selected proposal.
     WhenModal([](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Kesterbrandor");
         QTest::keyClicks(Child<QLineEdit>(d, "eText"), "iron key");
         QTest::mouseClick(Child<QPushButton>(d, "bbOK"), Qt::LeftButton);
     });
-    const auto answer = TFormText::Ask(&window, "Enter an item ID", "New Item 1");
-    ASSERT_TRUE(answer.has_value());
-    EXPECT_EQ(*answer, "iron key");
-
-    // Return accepts as well.
+    EXPECT_EQ(TFormText::Ask(&window, "Enter an item ID", "New Item 1"), std::optional<QString>("iron key"));
     WhenModal([](QDialog& d) {
         QTest::keyClick(Child<QLineEdit>(d, "eText"), Qt::Key_End);
         QTest::keyClicks(Child<QLineEdit>(d, "eText"), "s");
         QTest::keyClick(Child<QLineEdit>(d, "eText"), Qt::Key_Return);
     });
     EXPECT_EQ(TFormText::Ask(&window, "Edit item ID", "key"), std::optional<QString>("keys"));
-}
 
-TEST(TextPrompt, CancelAndEscapeGiveNothing)
-{
-    QWidget window;
     WhenModal([](QDialog& d) {
         QTest::keyClicks(Child<QLineEdit>(d, "eText"), "ignored");
         QTest::mouseClick(Child<QPushButton>(d, "bbCancel"), Qt::LeftButton);
     });
     EXPECT_FALSE(TFormText::Ask(&window, "Enter a synonym", "New synonym 1").has_value());
-
     WhenModal([](QDialog& d) { QTest::keyClick(Child<QLineEdit>(d, "eText"), Qt::Key_Escape); });
-    EXPECT_FALSE(TFormText::Ask(nullptr, "Enter an exit ID", "New exit 1").has_value());
+    EXPECT_FALSE(TFormText::Ask(nullptr, "Enter an exit ID", "New exit 1").has_value()) << "without a window";
 }
 
 TEST(TextPrompt, OnePromptPerWindowShowsTheLatestQuestion)
@@ -101,18 +88,13 @@ TEST(TextPrompt, OnePromptPerWindowShowsTheLatestQuestion)
     WhenModal([](QDialog& d) { QTest::mouseClick(Child<QPushButton>(d, "bbOK"), Qt::LeftButton); });
     EXPECT_EQ(TFormText::Ask(&window, "Enter sentence Category", "forest"), std::optional<QString>("forest"));
 
-    QString question, text, selected;
     WhenModal([&](QDialog& d) {
         EXPECT_EQ(&d, &first);
-        question = Child<QLabel>(d, "lQuestion")->text();
-        text = Child<QLineEdit>(d, "eText")->text();
-        selected = Child<QLineEdit>(d, "eText")->selectedText();
+        EXPECT_EQ(Child<QLabel>(d, "lQuestion")->text(), "Enter sentence Description");
+        EXPECT_EQ(Child<QLineEdit>(d, "eText")->selectedText(), "dark");
         QTest::mouseClick(Child<QPushButton>(d, "bbOK"), Qt::LeftButton);
     });
     EXPECT_EQ(TFormText::Ask(&window, "Enter sentence Description", "dark"), std::optional<QString>("dark"));
-    EXPECT_EQ(question, "Enter sentence Description");
-    EXPECT_EQ(text, "dark");
-    EXPECT_EQ(selected, "dark");
     EXPECT_EQ(window.findChildren<TFormText*>().size(), 1);
 }
 
@@ -123,17 +105,10 @@ TEST(AboutBox, TextsAndLifetime)
     WhenModal([&](QDialog& d) {
         seen = true;
         EXPECT_EQ(d.windowTitle(), "About");
-        ASSERT_NE(Child<QLabel>(d, "ProductName"), nullptr);
-        ASSERT_NE(Child<QLabel>(d, "Version"), nullptr);
-        ASSERT_NE(Child<QLabel>(d, "ProgramIcon"), nullptr);
         EXPECT_EQ(Child<QLabel>(d, "ProductName")->text(), "Kesterbrandor");
         EXPECT_EQ(Child<QLabel>(d, "Version")->text(), "1.02");
         EXPECT_FALSE(Child<QLabel>(d, "ProgramIcon")->pixmap().isNull());
-        EXPECT_FALSE(Child<QLabel>(d, "Comments")->text().isEmpty());
-        QPushButton* ok = Child<QPushButton>(d, "OKButton");
-        ASSERT_NE(ok, nullptr);
-        EXPECT_EQ(ok->text(), "OK");
-        EXPECT_TRUE(ok->isDefault());
+        EXPECT_EQ(Child<QPushButton>(d, "OKButton")->text(), "OK");
         const QPoint centre = d.screen()->availableGeometry().center();
         EXPECT_LE((d.frameGeometry().center() - centre).manhattanLength(), 2);
         // The default button answers Return.
