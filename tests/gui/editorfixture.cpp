@@ -20,10 +20,10 @@ TAnswer TScriptedAsker::AskYesNoCancel(QWidget*, const QString& question)
     return a;
 }
 
-QString TScriptedAsker::NextFileName(const TFileDialogSpec& spec)
+QString TScriptedAsker::NextFileName(const TFileDialogSpec& setup)
 {
-    DialogTitles << spec.Title;
-    DialogFilters << spec.Filter + QLatin1Char('|') + spec.DefaultSuffix;
+    DialogTitles << setup.Title;
+    DialogFilters << setup.Filter + QLatin1Char('|') + setup.DefaultSuffix;
     if (FileNames.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return {};

@@ -29,14 +29,14 @@ public:
     TAnswer AskYesNoCancel(QWidget*, const QString& question) override;
     void Inform(QWidget*, const QString& message) override { Notices << message; }
     void ShowError(QWidget*, const QString& message) override { Errors << message; }
-    QString AskOpenFileName(QWidget*, const TFileDialogSpec& spec) override { return NextFileName(spec); }
-    QString AskSaveFileName(QWidget*, const TFileDialogSpec& spec, const QString&) override
+    QString AskOpenFileName(QWidget*, const TFileDialogSpec& setup) override { return NextFileName(setup); }
+    QString AskSaveFileName(QWidget*, const TFileDialogSpec& setup, const QString&) override
     {
-        return NextFileName(spec);
+        return NextFileName(setup);
     }
 
 private:
-    QString NextFileName(const TFileDialogSpec& spec);
+    QString NextFileName(const TFileDialogSpec& setup);
 };
 
 class TEditorFixture {
