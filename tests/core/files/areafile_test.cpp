@@ -432,4 +432,11 @@ TEST(AreaFile, EarlyEndKeepsValuesAndDamageKeepsRoomsRead)
     TRoomList damaged(1, 1);
     EXPECT_THROW(LoadAreaFromCompressed(bad, damaged), EKbError);
     EXPECT_EQ(damaged.FilePrefix, "pre");
+
+    // Only the checksum at the very end is wrong: all rooms are read, and the damage is still reported.
+    std::string badSum = file;
+    badSum.back() = static_cast<char>(badSum.back() ^ 1);
+    TRoomList checksum(1, 1);
+    EXPECT_THROW(LoadAreaFromCompressed(badSum, checksum), EKbError);
+    EXPECT_EQ(checksum.Count(), 3);
 }
