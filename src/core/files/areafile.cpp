@@ -175,9 +175,7 @@ int ReadArea(const TInflateResult& inflated, TRoomList& area)
     if (version >= 9)
         for (int32_t& c : area.Colors)
             r.ReadInt32(c);
-    // Everything was read but the stream failed its check: the content cannot be trusted.
-    if (inflated.Damaged)
-        throw EKbError(inflated.Message);
+    ThrowIfDamaged(inflated);
     return version;
 }
 } // namespace

@@ -40,8 +40,7 @@ int ReadItems(const TInflateResult& inflated, TItemList& db)
         ReadItemRecord(r, *item, senses);
         db.Add(std::move(item));
     }
-    if (inflated.Damaged)
-        throw EKbError(inflated.Message);
+    ThrowIfDamaged(inflated);
     return version;
 }
 } // namespace

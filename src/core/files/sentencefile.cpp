@@ -46,9 +46,7 @@ int ReadSentences(const TInflateResult& inflated, TSentenceList& db)
         r.ReadString(s->Desc);
         db.Add(std::move(s));
     }
-    // All data was there but the stream failed its check: the content cannot be trusted.
-    if (inflated.Damaged)
-        throw EKbError(inflated.Message);
+    ThrowIfDamaged(inflated);
     return version;
 }
 } // namespace

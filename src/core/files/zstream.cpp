@@ -73,3 +73,9 @@ TInflateResult InflateBytes(const std::string& compressed, size_t maxOutput)
     result.Data.resize(have);
     return result;
 }
+
+void ThrowIfDamaged(const TInflateResult& inflated)
+{
+    if (inflated.Damaged)
+        throw EKbError(inflated.Message);
+}

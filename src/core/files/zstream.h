@@ -14,3 +14,7 @@ struct TInflateResult {
 // Inflates as far as the stream allows. A stream that simply stops early is not damaged;
 // output beyond maxOutput counts as damaged so that no input can exhaust memory.
 TInflateResult InflateBytes(const std::string& compressed, size_t maxOutput = size_t(1) << 31);
+
+// After a loader has read everything it needs: a stream that was damaged (a failed check at
+// the end included) cannot be trusted, so its error is raised.
+void ThrowIfDamaged(const TInflateResult& inflated);
