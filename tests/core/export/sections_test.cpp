@@ -59,9 +59,10 @@ TEST_F(Sections, ItemKeysSkipBlankSynonymsButKeepTheirBlanks)
 
 TEST_F(Sections, SenseTextsGroupByEqualTextAndCommasChooseTheListForm)
 {
-    room.Items = {Item("a", {"Hum."}), Item("b", {"Buzz."}), Item("c", {"Hum."}), Item("d", {"Hum."}), Item("e")};
-    EXPECT_EQ(Sense(snListen), CrLf({"  SetListen( ([", "    ({\"a\", \"c\", \"d\"}): ", "        \"Hum.\",",
-                                     "    \"b\": \"Buzz.\",", "    ]) );"}));
+    // Quotes in IDs are escaped in both key forms.
+    room.Items = {Item("a", {"Hum."}), Item("say \"b\"", {"Buzz."}), Item("c", {"Hum."}), Item("d\"", {"Hum."}), Item("e")};
+    EXPECT_EQ(Sense(snListen), CrLf({"  SetListen( ([", "    ({\"a\", \"c\", \"d\\\"\"}): ", "        \"Hum.\",",
+                                     "    \"say \\\"b\\\"\": \"Buzz.\",", "    ]) );"}));
     // Equal means equal bytes: case and line breaks count.
     room.Items = {Item("a", {"Hum."}), Item("b", {"hum."}), Item("c", {"Hum.", ""})};
     EXPECT_EQ(Sense(snListen), CrLf({"  SetListen( ([", "    \"a\": \"Hum.\",", "    \"b\": \"hum.\",",

@@ -251,6 +251,32 @@ TEST(MapEdit, BuildingOnALinkSplitsItThroughTheNewRoom)
     EXPECT_EQ(plain.Room->CompassLinks[dirW], (TGridPoint{}));
 }
 
+TEST(MapEdit, BuildingOnEachLineJoinsAllFourEnds)
+{
+    struct Case {
+        bool (TRoomList::*link)(int32_t, int32_t, bool);
+        TGridPoint a, b;
+        TDirection towardB;
+    };
+    const Case cases[] = {{&TRoomList::LinkWE, {1, 3}, {5, 3}, dirE},
+                          {&TRoomList::LinkNS, {3, 1}, {3, 5}, dirS},
+                          {&TRoomList::LinkSWNE, {1, 5}, {5, 1}, dirNE},
+                          {&TRoomList::LinkNWSE, {1, 1}, {5, 5}, dirSE}};
+    for (const Case& c : cases) {
+        TRoomList area(5, 5);
+        BuildRoom(area, c.a, nullptr);
+        BuildRoom(area, c.b, nullptr);
+        ASSERT_TRUE((area.*c.link)(3, 3, true));
+        const TGridPoint mid{3, 3};
+        ASSERT_TRUE(BuildRoom(area, mid, nullptr).SplitLinks) << c.towardB;
+        const TDirection towardA = DirectionInfo(c.towardB).Opposite;
+        EXPECT_EQ(area.RoomAt(c.a)->CompassLinks[c.towardB], mid) << c.towardB;
+        EXPECT_EQ(area.RoomAt(mid)->CompassLinks[towardA], c.a) << c.towardB;
+        EXPECT_EQ(area.RoomAt(mid)->CompassLinks[c.towardB], c.b) << c.towardB;
+        EXPECT_EQ(area.RoomAt(c.b)->CompassLinks[towardA], mid) << c.towardB;
+    }
+}
+
 TEST(MapEdit, ErasingUnlinksBothSidesAndGivesBackTheNumber)
 {
     TRoomList area(5, 5);
