@@ -1,4 +1,4 @@
-#include "gui/app/doctext.h"
+#include "gui/document/doctext.h"
 
 #include "kberror.h"
 

@@ -1,5 +1,6 @@
 // The room details frame, the default-room pictures and the error boundary.
 #include "gui/app/application.h"
+#include "gui/document/areadocument.h"
 #include "gui/room/defaultroombar.h"
 #include "gui/room/defaultroomglyph.h"
 #include "gui/room/roompanel.h"
@@ -16,7 +17,8 @@
 
 TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
 {
-    TRoomPanel panel(nullptr);
+    TAreaDocument document;
+    TRoomPanel panel(document, nullptr);
     panel.show();
     auto* number = panel.findChild<QLineEdit*>(QStringLiteral("eNumber"));
     auto* shortLabel = panel.findChild<QLabel*>(QStringLiteral("lShort"));
@@ -30,7 +32,7 @@ TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
     room.Short = "Dark \x9A\xE8"; // Windows-1250 "šč"
     room.CompassLinks[dirN] = {5, 1};
     room.CompassLinks[dirE] = {7, 3};
-    panel.SetActiveRoom(&room);
+    document.SetActiveRoom(&room);
     EXPECT_TRUE(panel.Tabs()->isVisible());
     EXPECT_EQ(number->text(), QStringLiteral("12"));
     EXPECT_EQ(shortLabel->text(), QStringLiteral(" Dark šč "));
@@ -42,14 +44,16 @@ TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
     panel.UpdateActiveExits(&corner);
     panel.UpdateActiveExits(nullptr);
     EXPECT_EQ(coord->text(), QStringLiteral(" 1:1    "));
-    panel.SetActiveRoom(nullptr);
+    document.SetActiveRoom(nullptr);
     EXPECT_FALSE(panel.Tabs()->isVisible());
     EXPECT_FALSE(coord->isVisible());
 }
 
 TEST(DefaultRooms, ExactlyOneButtonIsPressed)
 {
-    TDefaultRoomBar bar(nullptr);
+    TAreaDocument document;
+    TDefaultRoomBar bar(document, nullptr);
+    TDefaultRooms& templates = document.Templates();
     auto* b1 = bar.findChild<QToolButton*>(QStringLiteral("tbdf1"));
     auto* b7 = bar.findChild<QToolButton*>(QStringLiteral("tbdf7"));
     EXPECT_TRUE(b1->isChecked());
@@ -57,17 +61,17 @@ TEST(DefaultRooms, ExactlyOneButtonIsPressed)
     b7->click(); // clicking the pressed one keeps it pressed
     EXPECT_TRUE(b7->isChecked());
     EXPECT_FALSE(b1->isChecked());
-    EXPECT_EQ(&bar.CurrentDefaultRoom(), &bar.DefaultRoomSlots[6]);
+    EXPECT_EQ(&templates.CurrentDefaultRoom(), &templates.DefaultRoomSlots[6]);
 
     // Loading fewer templates than buttons still gives ten slots.
     TRList three;
     for (int i = 0; i < 3; ++i)
         three.Add(std::make_unique<TRoom>())->Short = "t" + std::to_string(i);
-    bar.ReplaceFrom(three);
-    EXPECT_EQ(bar.DefaultRoomSlots[2].Short, "t2");
-    EXPECT_EQ(bar.CurrentIndex(), 0);
+    templates.ReplaceFrom(three);
+    EXPECT_EQ(templates.DefaultRoomSlots[2].Short, "t2");
+    EXPECT_EQ(templates.CurrentIndex(), 0);
     TRList out;
-    bar.CopyInto(out);
+    templates.CopyInto(out);
     EXPECT_EQ(out.Count(), 10);
 }
 

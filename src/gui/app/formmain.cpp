@@ -61,21 +61,19 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     CreateClient();
     m_status = std::make_unique<TStatusPanels>(statusBar());
 
-    // The controllers of the map; the area's undo history reports to this window.
-    m_mapEditor = new TMapEditor(m_document, *m_mapView, *m_roomPanel, *m_defaultRooms, *m_status, this);
-    m_handMode = new THandMode(m_document, *m_mapEditor, *m_mapView, *m_roomPanel, m_mainToolbar, this);
+    // The controllers of the map.
+    m_mapEditor = new TMapEditor(m_document, *m_mapView, this);
+    m_handMode = new THandMode(m_document, *m_mapEditor, *m_mapView, m_mainToolbar, this);
     m_mainToolbar->addWidget(m_handMode->ModeButton());
     m_mainToolbar->addWidget(m_handMode->PenButton());
     m_tbTmp = ToolButton(m_mainToolbar, "tbTmp", "tmp", QStyle::SP_CustomBase, "tmp");
-    m_document.OnReplaced = [this] { m_mapView->SetArea(&m_document.Area()); };
-    m_document.Undo().OnChange = [this] { AddMarkNotify(); };
+    WireDocument();
     ConnectCommands();
 
     // The empty area is the first snapshot.
-    m_mapView->SetArea(&m_document.Area());
     m_document.AddMark();
 
-    m_defaultRooms->tbdf1Click(0);
+    m_document.SelectTemplate(0);
     PaintDefaultRoomGlyphs();
     HideDetails();
 
@@ -84,7 +82,7 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     ApplyZoom();
 
     m_roomPanel->Tabs()->setCurrentIndex(0);
-    m_roomPanel->SetActiveRoom(nullptr);
+    m_document.SetActiveRoom(nullptr);
 
     ReadSettings();
     ApplyStartupSettings();
@@ -146,9 +144,9 @@ void TFormMain::CreateToolbars()
     bar->addSeparator();
 
     addToolBarBreak();
-    m_defaultRooms = new TDefaultRoomBar(this);
-    m_defaultRooms->setMovable(false);
-    addToolBar(m_defaultRooms);
+    m_defaultRoomBar = new TDefaultRoomBar(m_document, this);
+    m_defaultRoomBar->setMovable(false);
+    addToolBar(m_defaultRoomBar);
 }
 
 void TFormMain::CreateClient()
@@ -158,7 +156,7 @@ void TFormMain::CreateClient()
     m_aspMapa = new QSplitter(Qt::Vertical, m_aspMain);
     m_aspMapa->setObjectName(QStringLiteral("asp_mapa"));
     m_mapView = new TMapView(m_aspMapa);
-    m_roomPanel = new TRoomPanel(m_aspMapa);
+    m_roomPanel = new TRoomPanel(m_document, m_aspMapa);
     m_roomPanel->setMinimumHeight(m_roomPanel->HeaderHeight());
     m_aspMapa->addWidget(m_mapView);
     m_aspMapa->addWidget(m_roomPanel);
@@ -190,10 +188,10 @@ void TFormMain::ConnectCommands()
     connect(m.miToBmp, &QAction::triggered, this, &TFormMain::ExportBmp);
     connect(m.miToText, &QAction::triggered, this, &TFormMain::ExportText);
     // Edit
-    connect(m.miUndo, &QAction::triggered, m_mapEditor, &TMapEditor::Undo);
-    connect(m_tbUndo, &QToolButton::clicked, m_mapEditor, &TMapEditor::Undo);
-    connect(m.miRedo, &QAction::triggered, m_mapEditor, &TMapEditor::Redo);
-    connect(m_tbRedo, &QToolButton::clicked, m_mapEditor, &TMapEditor::Redo);
+    connect(m.miUndo, &QAction::triggered, &m_document, &TAreaDocument::UndoEdit);
+    connect(m_tbUndo, &QToolButton::clicked, &m_document, &TAreaDocument::UndoEdit);
+    connect(m.miRedo, &QAction::triggered, &m_document, &TAreaDocument::RedoEdit);
+    connect(m_tbRedo, &QToolButton::clicked, &m_document, &TAreaDocument::RedoEdit);
     // View
     for (QAction* a : {m.miGrid, m.miRoomCenters, m.miRoomFill})
         connect(a, &QAction::toggled, this, &TFormMain::ViewSwitchChanged);
@@ -239,7 +237,6 @@ void TFormMain::ConnectCommands()
     connect(m.miAbout, &QAction::triggered, this, [this] { TAboutBox::Execute(this); });
     // The blink tick also applies the restored layout once and follows Modified.
     connect(m_handMode, &THandMode::Blinked, this, &TFormMain::AfterBlink);
-    connect(m_mapEditor, &TMapEditor::AreaChanged, this, [this] { m_tbSave->setEnabled(true); });
 
     // Commands whose subsystems come later stay visible but unavailable.
     for (QAction* a : {m.miToC, m.miUsingScript1, m.miValidate, m.miOptions, m.miDefaultRoom, m.miSentNew,
@@ -251,6 +248,25 @@ void TFormMain::ConnectCommands()
     m_tbTmp->setEnabled(false);
 }
 
+void TFormMain::WireDocument()
+{
+    // The map and the room details follow the document themselves; this window keeps the
+    // undo controls, the Save button, the default-room pictures and the status bar.
+    connect(&m_document, &TAreaDocument::AreaChanged, this, &TFormMain::AddMarkNotify);
+    connect(&m_document, &TAreaDocument::ModifiedChanged, m_tbSave, &QWidget::setEnabled);
+    connect(&m_document, &TAreaDocument::TemplatesChanged, this, &TFormMain::PaintDefaultRoomGlyphs);
+    connect(m_mapEditor, &TMapEditor::CursorCellChanged, this, &TFormMain::ShowCursorCell);
+}
+
+void TFormMain::ShowCursorCell(TGridPoint c)
+{
+    const bool onGrid = c.X != -1 && c.Y != -1;
+    m_status->SetText(TStatusPanels::CursorCell, onGrid ? QStringLiteral("%1, %2").arg(c.X).arg(c.Y) : QString());
+    m_status->SetText(TStatusPanels::RoomPosition, onGrid && IsRoomCell(c)
+                                                       ? QStringLiteral("%1, %2").arg(c.X / 2 + 1).arg(c.Y / 2 + 1)
+                                                       : QString());
+}
+
 void TFormMain::AddMarkNotify()
 {
     const TAUndoList& undo = m_document.Undo();
@@ -260,8 +276,6 @@ void TFormMain::AddMarkNotify()
     m_tbUndo->setEnabled(canUndo);
     m_menu.miRedo->setEnabled(canRedo);
     m_tbRedo->setEnabled(canRedo);
-    if (m_mapEditor->State().RefreshOnUndo)
-        m_mapEditor->RefreshActiveRoom();
     m_status->SetText(TStatusPanels::MapUndo, QStringLiteral("%1 / %2").arg(undo.Position()).arg(undo.Count() - 1));
     StatusTick();
 }
@@ -299,7 +313,7 @@ void TFormMain::SetCaptionFromFile(const QString& fileName)
 
 void TFormMain::PaintDefaultRoomGlyphs()
 {
-    m_defaultRooms->PaintDefaultRoomGlyphs(m_document.Area().Colors, m_mapView->Geometry().CellSize());
+    m_defaultRoomBar->PaintDefaultRoomGlyphs(m_document.Area().Colors, m_mapView->Geometry().CellSize());
 }
 
 bool TFormMain::ReportingErrors(const std::function<void()>& action)

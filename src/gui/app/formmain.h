@@ -1,10 +1,10 @@
 #pragma once
-// The main window: owns the area, its undo history and the default rooms for the whole run,
-// lays out the map, the room details and the database pane, and runs the area file
-// commands. The map, the room details and the hand mode are controllers of their own.
-#include "gui/app/areadocument.h"
+// The main window: owns the area document for the whole run, creates the map, the room
+// details and the database pane and wires them to the document and the status bar, and runs
+// the area file commands. The subsystems know the document, never each other.
 #include "gui/app/mainmenu.h"
 #include "gui/app/settingsstore.h"
+#include "gui/document/areadocument.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -38,7 +38,7 @@ public:
     // --- documents and controllers
     TAreaDocument& Document() { return m_document; }
     TRoomList& Area() { return m_document.Area(); }
-    TDefaultRoomBar& DefaultRooms() const { return *m_defaultRooms; }
+    TDefaultRooms& DefaultRooms() { return m_document.Templates(); }
     TMapView& MapView() const { return *m_mapView; }
     TMapEditor& MapEditor() const { return *m_mapEditor; }
     THandMode& HandMode() const { return *m_handMode; }
@@ -93,10 +93,11 @@ private:
     void ApplyStartupSettings();
     void WriteSettings();
 
+    void WireDocument();
     void SetCaptionFromFile(const QString& fileName);
+    void ShowCursorCell(TGridPoint cell);
     void PaintDefaultRoomGlyphs();
     void AfterBlink();
-    void RefreshSaveButton();
     void StatusTick();
     void ViewSwitchChanged();
     void RepaintMap();
@@ -128,7 +129,7 @@ private:
     QComboBox* m_cbZoom = nullptr;
     QToolButton* m_tbHelp = nullptr;
     QToolButton* m_tbTmp = nullptr;
-    TDefaultRoomBar* m_defaultRooms = nullptr;
+    TDefaultRoomBar* m_defaultRoomBar = nullptr;
 
     QSplitter* m_aspMain = nullptr;
     QSplitter* m_aspMapa = nullptr;

@@ -1,12 +1,7 @@
 // The area file commands of the main window: new, open, save, and the questions at closing.
 #include "gui/app/asker.h"
 #include "gui/app/formmain.h"
-#include "files/areafile.h"
 #include "files/areasavename.h"
-#include "gui/map/mapeditor.h"
-#include "gui/map/mapview.h"
-#include "gui/room/defaultroombar.h"
-#include "gui/room/roompanel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -36,10 +31,9 @@ void TFormMain::tbNewClick()
     }
     if (m_asker->AskYesNoCancel(this, QStringLiteral("Do you realy want to create a new area?")) != TAnswer::Yes)
         return;
-    m_roomPanel->SetActiveRoom(nullptr);
     m_cbZoom->setCurrentIndex(3);
     m_zoomPercent = 100;
-    m_defaultRooms->tbdf1Click(0);
+    m_document.SelectTemplate(0);
     m_document.Replace(std::make_unique<TRoomList>(DefaultMapCells, DefaultMapCells));
     ApplyZoom();
     PaintDefaultRoomGlyphs();
@@ -60,46 +54,23 @@ void TFormMain::tbOpenClick()
 
 void TFormMain::OpenFile(const QString& fileName)
 {
-    // Read into an area of its own: a file that fails half-way never replaces the user's.
-    auto loaded = std::make_unique<TRoomList>(m_document.Area().Width, m_document.Area().Height);
-    LoadArea(PathBytes(fileName), *loaded);
-
-    m_defaultRooms->ReplaceFrom(loaded->DefaultRooms);
-    loaded->DefaultRooms.Clear();
-    m_defaultRooms->tbdf1Click(0);
+    m_document.Open(PathBytes(fileName));
     SetCaptionFromFile(fileName);
-    m_roomPanel->SetActiveRoom(nullptr);
-    loaded->FileName = PathBytes(fileName);
-    m_document.Replace(std::move(loaded));
-    PaintDefaultRoomGlyphs();
     ApplyZoom();
-    RefreshSaveButton();
+    PaintDefaultRoomGlyphs();
 }
 
 bool TFormMain::Save(bool askName)
 {
-    TRoomList& area = m_document.Area();
-    QString name = PathText(area.FileName);
-    if (askName || AreaNeedsSaveName(area.FileName)) {
+    QString name = PathText(m_document.Area().FileName);
+    if (askName || AreaNeedsSaveName(m_document.Area().FileName)) {
         name = m_asker->AskSaveFileName(this, PrepareSD(QStringLiteral("arf")), name);
         if (name.isEmpty())
             return false;
     }
     const std::string target = AreaSaveFileName(PathBytes(name));
-    // The templates travel in the file; the window keeps the only live copy of them.
-    m_defaultRooms->CopyInto(area.DefaultRooms);
-    try {
-        SaveArea(target, area);
-    } catch (...) {
-        area.DefaultRooms.Clear();
-        throw;
-    }
-    area.DefaultRooms.Clear();
-    // Only a written file becomes the area's name.
-    area.FileName = target;
-    area.Modified = false;
+    m_document.SaveAs(target);
     SetCaptionFromFile(PathText(target));
-    RefreshSaveButton();
     return true;
 }
 

@@ -66,11 +66,6 @@ void TFormMain::tbHelpClick()
     m_asker->Inform(this, QStringLiteral("Hold CTRL to change SW-NE path to NW-SE."));
 }
 
-void TFormMain::RefreshSaveButton()
-{
-    m_tbSave->setEnabled(m_document.Area().Modified);
-}
-
 // --- exports
 
 void TFormMain::ExportBmp()

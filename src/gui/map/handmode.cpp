@@ -1,10 +1,9 @@
 #include "gui/map/handmode.h"
 
-#include "gui/app/areadocument.h"
+#include "gui/document/areadocument.h"
 #include "gui/map/cursorfactory.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
-#include "gui/room/roompanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,9 +81,9 @@ int WalkDirectionOfKey(int key, bool keypad)
     }
 }
 
-THandMode::THandMode(TAreaDocument& document, TMapEditor& editor, TMapView& view, TRoomPanel& panel,
-                     QWidget* buttonParent, QObject* parent)
-    : QObject(parent), m_document(document), m_editor(editor), m_view(view), m_panel(panel)
+THandMode::THandMode(TAreaDocument& document, TMapEditor& editor, TMapView& view, QWidget* buttonParent,
+                     QObject* parent)
+    : QObject(parent), m_document(document), m_editor(editor), m_view(view)
 {
     // Monotonic, so that midnight or a clock change cannot stall the throttle.
     auto clock = std::make_shared<QElapsedTimer>();
@@ -129,7 +128,7 @@ void THandMode::sbModeClick()
         m_sbMode->setText(QStringLiteral("Hand &mode"));
         m_timer1.start();
         m_view.PaintActive(true, active);
-        m_panel.SetActiveRoom(m_document.Area().RoomAt(active));
+        m_document.SetActiveRoom(m_document.Area().RoomAt(active));
         m_view.Canvas()->setFocus();
     } else {
         m_sbMode->setText(QStringLiteral("Click &mode"));
@@ -238,5 +237,5 @@ void THandMode::WalkStep(int key, bool keypad)
     if (!space && !back)
         m_walkFromCell = s.ActiveCell;
     s.ActiveCell = t;
-    m_panel.SetActiveRoom(m_document.Area().RoomAt(t));
+    m_document.SetActiveRoom(m_document.Area().RoomAt(t));
 }

@@ -14,13 +14,12 @@ class QWidget;
 class TAreaDocument;
 class TMapEditor;
 class TMapView;
-class TRoomPanel;
 
 class THandMode : public QObject {
     Q_OBJECT
 public:
-    THandMode(TAreaDocument& document, TMapEditor& editor, TMapView& view, TRoomPanel& panel,
-              QWidget* buttonParent, QObject* parent);
+    THandMode(TAreaDocument& document, TMapEditor& editor, TMapView& view, QWidget* buttonParent,
+              QObject* parent);
 
     QToolButton* ModeButton() const { return m_sbMode; }
     QToolButton* PenButton() const { return m_sbPen; }
@@ -58,7 +57,6 @@ private:
     TAreaDocument& m_document;
     TMapEditor& m_editor;
     TMapView& m_view;
-    TRoomPanel& m_panel;
     QToolButton* m_sbMode;
     QToolButton* m_sbPen;
     QTimer m_timer1;

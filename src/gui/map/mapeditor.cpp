@@ -1,20 +1,16 @@
 #include "gui/map/mapeditor.h"
 
-#include "gui/app/areadocument.h"
-#include "gui/app/statuspanels.h"
 #include "gui/map/cursorfactory.h"
 #include "gui/map/mapview.h"
-#include "gui/room/defaultroombar.h"
-#include "gui/room/roompanel.h"
 
 #include <QApplication>
 
-namespace {
 bool IsRoomCell(TGridPoint c)
 {
     return c.X % 2 != 0 && c.Y % 2 != 0;
 }
 
+namespace {
 bool InGrid(const TRoomList& area, TGridPoint c)
 {
     return c.X >= 1 && c.X <= area.Width && c.Y >= 1 && c.Y <= area.Height;
@@ -54,11 +50,13 @@ int CursorSlotOfLink(TLinkLine line)
     }
 }
 
-TMapEditor::TMapEditor(TAreaDocument& document, TMapView& view, TRoomPanel& panel, TDefaultRoomBar& defaults,
-                       TStatusPanels& status, QObject* parent)
-    : QObject(parent), Beep([] { QApplication::beep(); }), m_document(document), m_view(view), m_panel(panel),
-      m_defaults(defaults), m_status(status), m_cursors(LoadMapCursors())
+TMapEditor::TMapEditor(TAreaDocument& document, TMapView& view, QObject* parent)
+    : QObject(parent), Beep([] { QApplication::beep(); }), m_document(document), m_view(view),
+      m_cursors(LoadMapCursors())
 {
+    m_view.SetArea(&m_document.Area());
+    connect(&m_document, &TAreaDocument::AreaReplaced, this, [this] { m_view.SetArea(&m_document.Area()); });
+    connect(&m_document, &TAreaDocument::AreaChanged, this, &TMapEditor::FollowHistory);
     TMapCanvas* canvas = m_view.Canvas();
     connect(canvas, &TMapCanvas::im1MouseMove, this, &TMapEditor::im1MouseMove);
     connect(canvas, &TMapCanvas::im1MouseDown, this, &TMapEditor::im1MouseDown);
@@ -81,8 +79,7 @@ int TMapEditor::LinkCursorSlot(TLinkLine line) const
 void TMapEditor::SetCursorCellNone()
 {
     m_state.CursorCell = {-1, -1};
-    m_status.SetText(TStatusPanels::CursorCell, QString());
-    m_status.SetText(TStatusPanels::RoomPosition, QString());
+    emit CursorCellChanged(m_state.CursorCell);
     ShowCursorSlot(0);
 }
 
@@ -101,9 +98,7 @@ void TMapEditor::im1MouseMove(QPoint pixel, Qt::KeyboardModifiers modifiers)
     const TGridPoint c = m_state.RawCell;
     m_state.CursorCell = c;
     CheckCursor();
-    m_status.SetText(TStatusPanels::RoomPosition,
-                     IsRoomCell(c) ? QStringLiteral("%1, %2").arg(c.X / 2 + 1).arg(c.Y / 2 + 1) : QString());
-    m_status.SetText(TStatusPanels::CursorCell, QStringLiteral("%1, %2").arg(c.X).arg(c.Y));
+    emit CursorCellChanged(c);
 }
 
 void TMapEditor::MouseLeft()
@@ -167,16 +162,14 @@ void TMapEditor::BuildOn(TGridPoint cell, bool fromMouse)
         return;
     }
     TRoomList& area = m_document.Area();
-    const TBuildResult built = BuildRoom(area, cell, &m_defaults.CurrentDefaultRoom());
+    const TBuildResult built = BuildRoom(area, cell, &m_document.Templates().CurrentDefaultRoom());
     m_view.PaintActive(false, m_state.PrevActiveCell);
-    m_panel.SetActiveRoom(built.Room);
+    m_document.SetActiveRoom(built.Room);
     if (built.SplitLinks)
         m_view.RepaintMap();
     else
         m_view.PaintRoom(*built.Room);
-    m_panel.UpdateActiveExits(built.Room);
     m_document.AddMark();
-    emit AreaChanged();
 }
 
 void TMapEditor::LinkOn(TGridPoint cell)
@@ -193,56 +186,37 @@ void TMapEditor::LinkOn(TGridPoint cell)
     } else if (Beep) {
         Beep();
     }
-    m_panel.UpdateActiveExits(m_panel.ActiveRoom());
     if (m_state.EraseGesture == 1)
         m_view.RepaintMap(); // an unlinked line must disappear
-    if (changed) {
+    if (changed)
         m_document.AddMark();
-        emit AreaChanged();
-    }
 }
 
 void TMapEditor::ChooseRoom(TRoom* room, bool fromMouse)
 {
     m_state.PrevActiveCell = m_state.ActiveCell;
     m_state.ActiveCell = room->Cell();
-    m_panel.SetActiveRoom(room);
+    m_document.SetActiveRoom(room);
     m_view.PaintActive(false, m_state.PrevActiveCell);
     if ((m_handMode && fromMouse) || m_state.EraseGesture != 1)
         return;
-    m_panel.SetActiveRoom(nullptr);
+    m_document.SetActiveRoom(nullptr);
     EraseRoom(m_document.Area(), room); // the returned room dies here
     m_view.RepaintMap();
     m_document.AddMark();
-    emit AreaChanged();
 }
 
 void TMapEditor::RefreshActiveRoom()
 {
-    m_panel.SetActiveRoom(m_document.Area().RoomAt(m_state.ActiveCell));
+    m_document.SetActiveRoom(m_document.Area().RoomAt(m_state.ActiveCell));
 }
 
-void TMapEditor::Undo()
+void TMapEditor::FollowHistory(TAreaChange change)
 {
-    TAUndoList& undo = m_document.Undo();
-    if (!undo.CanUndo())
-        return;
-    // The panel's room belongs to the contents being replaced.
-    m_panel.SetActiveRoom(nullptr);
-    undo.Undo(m_document.Area());
-    if (!m_state.RefreshOnUndo)
+    // Undo and redo replaced the contents, so the active room always comes from the cell again.
+    const bool restored = change != TAreaChange::Mark;
+    if (restored || m_document.RefreshOnUndo)
         RefreshActiveRoom();
-    m_view.RepaintMap();
-}
-
-void TMapEditor::Redo()
-{
-    TAUndoList& undo = m_document.Undo();
-    if (!undo.CanRedo())
-        return;
-    m_panel.SetActiveRoom(nullptr);
-    undo.Redo(m_document.Area());
-    if (!m_state.RefreshOnUndo)
-        RefreshActiveRoom();
-    m_view.RepaintMap();
+    if (restored)
+        m_view.RepaintMap();
 }

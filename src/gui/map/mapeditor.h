@@ -1,7 +1,9 @@
 #pragma once
 // Mouse gestures on the map: the cell under the pointer and its cursor, and the click action
 // that builds, links, unlinks, erases and chooses the active room. The rules themselves are
-// the core's (model/mapedit.h); this class applies them, repaints and records undo marks.
+// the core's (model/mapedit.h); this class applies them, repaints and records undo marks on
+// the document.
+#include "gui/document/areadocument.h"
 #include "model/mapedit.h"
 
 #include <QCursor>
@@ -11,10 +13,7 @@
 #include <functional>
 
 class TAreaDocument;
-class TDefaultRoomBar;
 class TMapView;
-class TRoomPanel;
-class TStatusPanels;
 
 // The interaction state shared with the keyboard walker.
 struct TMapInteraction {
@@ -24,8 +23,10 @@ struct TMapInteraction {
     TGridPoint PrevActiveCell{1, 1};
     uint8_t EraseGesture = 0;      // 0 left, 1 right (erase), 2 middle
     bool CtrlState = false;        // Ctrl as seen at the last mouse move
-    bool RefreshOnUndo = true;
 };
+
+// Rooms stand on cells whose coordinates are both odd.
+bool IsRoomCell(TGridPoint c);
 
 // Cursor slot 0 is the default arrow; 1..10 the map cursors.
 using TMapCursorTable = std::array<QCursor, 11>;
@@ -37,8 +38,7 @@ int CursorSlotOfLink(TLinkLine line);
 class TMapEditor : public QObject {
     Q_OBJECT
 public:
-    TMapEditor(TAreaDocument& document, TMapView& view, TRoomPanel& panel, TDefaultRoomBar& defaults,
-               TStatusPanels& status, QObject* parent);
+    TMapEditor(TAreaDocument& document, TMapView& view, QObject* parent);
 
     TMapInteraction& State() { return m_state; }
     const TMapInteraction& State() const { return m_state; }
@@ -64,21 +64,19 @@ public:
     void SetHandMode(bool on) { m_handMode = on; }
     bool HandMode() const { return m_handMode; }
 
-    // Map undo and redo; both repaint.
-    void Undo();
-    void Redo();
-    // The undo notification's part for the map: the room on the active cell becomes active
-    // again while RefreshOnUndo is set.
+    // The room on the active cell becomes the active room.
     void RefreshActiveRoom();
 
     // The system beep of a failed link gesture; replaceable so that tests can count it.
     std::function<void()> Beep;
 
 signals:
-    // After a gesture changed the area and recorded an undo mark.
-    void AreaChanged();
+    // The cell under the pointer; (-1, -1) when the pointer is off the grid.
+    void CursorCellChanged(TGridPoint cell);
 
 private:
+    // Undo, redo and every mark: repaint and refresh the active room as they require.
+    void FollowHistory(TAreaChange change);
     void BuildOn(TGridPoint cell, bool fromMouse);
     void LinkOn(TGridPoint cell);
     void ChooseRoom(TRoom* room, bool fromMouse);
@@ -86,9 +84,6 @@ private:
 
     TAreaDocument& m_document;
     TMapView& m_view;
-    TRoomPanel& m_panel;
-    TDefaultRoomBar& m_defaults;
-    TStatusPanels& m_status;
 
     TMapInteraction m_state;
     TMapCursorTable m_cursors;

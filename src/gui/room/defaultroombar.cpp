@@ -1,60 +1,48 @@
 #include "gui/room/defaultroombar.h"
 
+#include "gui/document/areadocument.h"
 #include "gui/room/defaultroomglyph.h"
 
 #include <QBitmap>
 #include <QPixmap>
 #include <QToolButton>
 
-TDefaultRoomBar::TDefaultRoomBar(QWidget* parent) : QToolBar(QStringLiteral("Default rooms"), parent)
+TDefaultRoomBar::TDefaultRoomBar(TAreaDocument& document, QWidget* parent)
+    : QToolBar(QStringLiteral("Default rooms"), parent), m_document(document)
 {
     setObjectName(QStringLiteral("tbDefaultRooms"));
     setToolTip(QStringLiteral("Default rooms"));
     setIconSize(QSize(DefaultRoomGlyphWidth, DefaultRoomGlyphHeight));
-    for (int i = 0; i < SlotCount; ++i) {
-        DefaultRoomSlots.Add(std::make_unique<TRoom>());
+    for (int i = 0; i < TDefaultRooms::SlotCount; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("tbdf%1").arg(i + 1));
         button->setCheckable(true);
         button->setToolTip(QStringLiteral("Default room %1").arg(i + 1));
-        connect(button, &QToolButton::clicked, this, [this, i] { tbdf1Click(i); });
+        connect(button, &QToolButton::clicked, this, [this, i] { m_document.SelectTemplate(i); });
         addWidget(button);
-        if (i < SlotCount - 1)
+        if (i < TDefaultRooms::SlotCount - 1)
             addSeparator();
         m_buttons[i] = button;
     }
-    tbdf1Click(0);
+    connect(&m_document, &TAreaDocument::TemplatesChanged, this, &TDefaultRoomBar::FollowCurrent);
+    FollowCurrent();
 }
 
-void TDefaultRoomBar::tbdf1Click(int index)
+void TDefaultRoomBar::FollowCurrent()
 {
-    for (int i = 0; i < SlotCount; ++i)
-        m_buttons[i]->setChecked(i == index);
-    m_current = index;
+    const int current = m_document.Templates().CurrentIndex();
+    for (int i = 0; i < TDefaultRooms::SlotCount; ++i)
+        m_buttons[i]->setChecked(i == current);
 }
 
 void TDefaultRoomBar::PaintDefaultRoomGlyphs(const std::array<int32_t, 19>& colors, int cellSize)
 {
     // The info-background colour is the pictures' transparent colour.
     const QColor transparent(0xFF, 0xFF, 0xE1);
-    for (int i = 0; i < SlotCount; ++i) {
-        QPixmap pix = QPixmap::fromImage(DefaultRoomGlyph(DefaultRoomSlots[i], colors, cellSize));
+    const TRList& templates = m_document.Templates().DefaultRoomSlots;
+    for (int i = 0; i < TDefaultRooms::SlotCount; ++i) {
+        QPixmap pix = QPixmap::fromImage(DefaultRoomGlyph(templates[i], colors, cellSize));
         pix.setMask(pix.createMaskFromColor(transparent));
         m_buttons[i]->setIcon(QIcon(pix));
     }
-}
-
-void TDefaultRoomBar::ReplaceFrom(const TRList& rooms)
-{
-    DefaultRoomSlots.Clear();
-    DefaultRoomSlots.AddCopies(rooms);
-    while (DefaultRoomSlots.Count() < SlotCount)
-        DefaultRoomSlots.Add(std::make_unique<TRoom>());
-    m_current = 0;
-}
-
-void TDefaultRoomBar::CopyInto(TRList& target) const
-{
-    target.Clear();
-    target.AddCopies(DefaultRoomSlots);
 }

@@ -1,37 +1,26 @@
 #pragma once
-// The ten default rooms: templates whose contents every new room copies, chosen by ten
-// toolbar buttons. The templates travel with the area file, not with the settings.
-#include "model/room.h"
+// The ten default-room buttons: each chooses its template as the document's current one
+// and shows a picture of it.
+#include "gui/document/defaultrooms.h"
 
 #include <QToolBar>
 #include <array>
+#include <cstdint>
 
 class QToolButton;
+class TAreaDocument;
 
 class TDefaultRoomBar : public QToolBar {
     Q_OBJECT
 public:
-    static constexpr int SlotCount = 10;
+    TDefaultRoomBar(TAreaDocument& document, QWidget* parent);
 
-    explicit TDefaultRoomBar(QWidget* parent);
-
-    // The template of the pressed button.
-    TRoom& CurrentDefaultRoom() { return DefaultRoomSlots[m_current]; }
-    const TRoom& CurrentDefaultRoom() const { return DefaultRoomSlots[m_current]; }
-    int CurrentIndex() const { return m_current; }
-
-    // Releases the others and presses button index (tbdf1Click).
-    void tbdf1Click(int index);
     void PaintDefaultRoomGlyphs(const std::array<int32_t, 19>& colors, int cellSize);
 
-    // After loading: copies of the file's templates (never fewer than ten slots).
-    void ReplaceFrom(const TRList& rooms);
-    // Before saving: copies of the ten into the area's list.
-    void CopyInto(TRList& target) const;
-
-    TRList DefaultRoomSlots;
-
 private:
-    std::array<QToolButton*, SlotCount> m_buttons{};
-    int m_current = 0;
+    // Presses the button of the current template and releases the others.
+    void FollowCurrent();
+
+    TAreaDocument& m_document;
+    std::array<QToolButton*, TDefaultRooms::SlotCount> m_buttons{};
 };

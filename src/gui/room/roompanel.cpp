@@ -1,6 +1,7 @@
 #include "gui/room/roompanel.h"
 
-#include "gui/app/doctext.h"
+#include "gui/document/areadocument.h"
+#include "gui/document/doctext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,7 +27,7 @@ QLabel* BoldLabel(QWidget* parent, const char* name, const char* hint, const QCo
 }
 } // namespace
 
-TRoomPanel::TRoomPanel(QWidget* parent) : QWidget(parent)
+TRoomPanel::TRoomPanel(TAreaDocument& document, QWidget* parent) : QWidget(parent), m_document(document)
 {
     setObjectName(QStringLiteral("RoomDetails"));
     auto* layout = new QVBoxLayout(this);
@@ -88,8 +89,16 @@ TRoomPanel::TRoomPanel(QWidget* parent) : QWidget(parent)
 
     connect(m_hide, &QToolButton::clicked, this, &TRoomPanel::HideDetailsClicked);
     connect(m_show, &QToolButton::clicked, this, &TRoomPanel::ShowDetailsClicked);
+    connect(&m_document, &TAreaDocument::ActiveRoomChanged, this, &TRoomPanel::ShowRoom);
+    // Links made or undone change the exits of the room shown.
+    connect(&m_document, &TAreaDocument::AreaChanged, this, [this] { UpdateActiveExits(ActiveRoom()); });
 
-    SetActiveRoom(nullptr);
+    ShowRoom(m_document.ActiveRoom());
+}
+
+TRoom* TRoomPanel::ActiveRoom() const
+{
+    return m_document.ActiveRoom();
 }
 
 int TRoomPanel::HeaderHeight() const
@@ -105,7 +114,7 @@ void TRoomPanel::SetCollapsed(bool collapsed)
 
 void TRoomPanel::UpdateEditorsVisible()
 {
-    m_tabs->setVisible(m_activeRoom && !m_collapsed);
+    m_tabs->setVisible(ActiveRoom() && !m_collapsed);
 }
 
 QString TRoomPanel::CoordExitsText(const TRoom& room)
@@ -114,9 +123,8 @@ QString TRoomPanel::CoordExitsText(const TRoom& room)
            DocToQt(room.ObviousExitsText()) + QLatin1Char(' ');
 }
 
-void TRoomPanel::SetActiveRoom(TRoom* room)
+void TRoomPanel::ShowRoom(TRoom* room)
 {
-    m_activeRoom = room;
     UpdateEditorsVisible();
     if (!room) {
         m_number->hide();

@@ -1,6 +1,7 @@
 #pragma once
 // The room details beside the map: a header strip with the active room's number, short
-// text, coordinates and exits, the tabs of the room editors and the validation list.
+// text, coordinates and exits, the tabs of the room editors and the validation list. It shows
+// the document's active room and follows its changes.
 #include "model/room.h"
 
 #include <QWidget>
@@ -10,19 +11,19 @@ class QLineEdit;
 class QListWidget;
 class QTabWidget;
 class QToolButton;
+class TAreaDocument;
 
 class TRoomPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TRoomPanel(QWidget* parent);
+    TRoomPanel(TAreaDocument& document, QWidget* parent);
 
-    // The room shown and edited; owned by the area. None hides the editors.
-    void SetActiveRoom(TRoom* room);
-    TRoom* ActiveRoom() const { return m_activeRoom; }
+    // The document's active room, shown and edited here; none hides the editors.
+    TRoom* ActiveRoom() const;
     // Refreshes the coordinates-and-exits label after links changed.
     void UpdateActiveExits(const TRoom* room);
 
-    // True while SetActiveRoom fills the controls, so that change reactions leave the
+    // True while the panel fills the controls from a room, so that change reactions leave the
     // document alone.
     bool PanelFilling() const { return m_panelFilling; }
 
@@ -42,9 +43,10 @@ signals:
     void ShowDetailsClicked();
 
 private:
+    void ShowRoom(TRoom* room);
     void UpdateEditorsVisible();
 
-    TRoom* m_activeRoom = nullptr;
+    TAreaDocument& m_document;
     bool m_panelFilling = false;
     bool m_collapsed = false;
 
