@@ -71,6 +71,21 @@ TEST(FormMain, StoredSettingsAreApplied)
     EXPECT_FALSE(w.DetailsHidden());
 }
 
+TEST(FormMain, WindowStaysWhereItWasAcrossStarts)
+{
+    QStringList settings{QStringLiteral("Left=40"), QStringLiteral("Top=50")};
+    QList<QPoint> positions;
+    for (int start = 0; start < 3; ++start) {
+        TEditorFixture f(settings);
+        positions << f.Form().pos();
+        f.Close();
+        QFile ini(f.IniFile());
+        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+        settings = QString::fromUtf8(ini.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    EXPECT_EQ(positions, QList<QPoint>(3, QPoint(40, 50)));
+}
+
 TEST(FormMain, ProgramEndWritesTheSettings)
 {
     TEditorFixture f;

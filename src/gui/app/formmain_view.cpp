@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QToolButton>
+#include <QWindow>
 
 // --- zoom
 
@@ -223,8 +224,11 @@ void TFormMain::WriteSettings()
     s.FileName = QFile::decodeName(QByteArray::fromStdString(m_document.Area().FileName));
     s.Zoom = m_cbZoom->currentIndex();
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
-    s.Left = normal.x();
-    s.Top = normal.y();
+    // Left and Top are the outer corner, which move() restores; the size is the inside, which
+    // resize() restores.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    s.Left = normal.x() - frame.left();
+    s.Top = normal.y() - frame.top();
     s.Width = normal.width();
     s.Height = normal.height();
     s.Maximized = isMaximized();
