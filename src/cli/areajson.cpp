@@ -51,9 +51,10 @@ void RoomFromJson(const json& j, TRoom& r, const TTextCodec& c)
             throw EKbError("JSON: \"CompassLinks\" must hold eight [X, Y] pairs.");
         for (int d = 0; d < DirectionCount; ++d) {
             const json& p = (*links)[d];
-            if (!p.is_array() || p.size() != 2 || !p[0].is_number_integer() || !p[1].is_number_integer())
+            if (!p.is_array() || p.size() != 2)
                 throw EKbError("JSON: each compass link must be an [X, Y] pair.");
-            r.CompassLinks[d] = {p[0].get<int32_t>(), p[1].get<int32_t>()};
+            const auto coordinate = [](const json& v) { return IntegerFromJson<int32_t>(v, "CompassLinks"); };
+            r.CompassLinks[d] = {coordinate(p[0]), coordinate(p[1])};
         }
     }
     NumberFromJson(j, "AreaTypes", r.AreaTypes);
@@ -205,9 +206,7 @@ void AreaFromJson(const json& j, TRoomList& area, const TTextCodec& c)
         if (colors->size() != area.Colors.size())
             throw EKbError("JSON: \"Colors\" must hold 19 integers.");
         for (size_t i = 0; i < area.Colors.size(); ++i) {
-            if (!(*colors)[i].is_number_integer())
-                throw EKbError("JSON: \"Colors\" must hold 19 integers.");
-            area.Colors[i] = (*colors)[i].get<int32_t>();
+            area.Colors[i] = IntegerFromJson<int32_t>((*colors)[i], "Colors");
         }
     }
     if (const json* rooms = ArrayAt(j, "Rooms")) {

@@ -23,9 +23,11 @@ struct TCliArgs {
     std::string Encoding() const;
     // Exactly n positional arguments, or a usage error.
     void Expect(size_t n) const;
+    // Every option given is one of names (--help goes with any command), or a usage error.
+    void AllowOnly(const std::set<std::string>& names) const;
     bool Flag(const std::string& name) const { return Flags.count(name) > 0; }
     std::string Option(const std::string& name, const std::string& def) const;
 };
 
-// Options that take a value; everything else starting with -- is a flag.
+// Options are --name VALUE or --name=VALUE, flags --name; an unknown name is a usage error.
 TCliArgs ParseCliArgs(int argc, char** argv);

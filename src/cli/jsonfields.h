@@ -6,18 +6,32 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+// The value as T; an error naming the field when it is not an integer or does not fit.
+template <class T>
+T IntegerFromJson(const nlohmann::json& value, const std::string& field)
+{
+    if (!value.is_number_integer())
+        throw EKbError("JSON: \"" + field + "\" must be an integer.");
+    const auto outOfRange = [&] { return EKbError("JSON: \"" + field + "\" is out of range."); };
+    // Non-negative numbers are held unsigned; read as signed, the largest would wrap.
+    if (value.is_number_unsigned()) {
+        const auto n = value.get<unsigned long long>();
+        if (n > static_cast<unsigned long long>(std::numeric_limits<T>::max()))
+            throw outOfRange();
+        return static_cast<T>(n);
+    }
+    const long long n = value.get<long long>();
+    if (n < static_cast<long long>(std::numeric_limits<T>::min()) || n > static_cast<long long>(std::numeric_limits<T>::max()))
+        throw outOfRange();
+    return static_cast<T>(n);
+}
+
 template <class T>
 void NumberFromJson(const nlohmann::json& j, const char* key, T& v)
 {
     auto it = j.find(key);
-    if (it == j.end())
-        return;
-    if (!it->is_number_integer())
-        throw EKbError(std::string("JSON: \"") + key + "\" must be an integer.");
-    const long long n = it->get<long long>();
-    if (n < static_cast<long long>(std::numeric_limits<T>::min()) || n > static_cast<long long>(std::numeric_limits<T>::max()))
-        throw EKbError(std::string("JSON: \"") + key + "\" is out of range.");
-    v = static_cast<T>(n);
+    if (it != j.end())
+        v = IntegerFromJson<T>(*it, key);
 }
 
 void BoolFromJson(const nlohmann::json& j, const char* key, bool& v);

@@ -1,10 +1,15 @@
 // kesterbrandor-cli: the area and database files and the exports without a display.
 #include "cli/commands.h"
+#include "cli/textcodec.h"
 #include "kberror.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
+#include <set>
 
 namespace {
 const char* const kUsage =
@@ -16,8 +21,10 @@ const char* const kUsage =
     "                                area's script template instead of the fixed layout\n"
     "  validate AREA.arf             one report line per problem; exit 1 when any is an error\n"
     "  text AREA.arf OUT.txt         the texts of every room as a plain text file\n"
+#ifdef KB_HAVE_RENDER
     "  bmp AREA.arf OUT.bmp [--zoom 25|50|75|100|150|200|300|400] [--depth 4|8]\n"
     "      [--no-grid] [--no-centers] [--no-fill]   the map picture (default 100%, 4 bits)\n"
+#endif
     "  sdb-dump FILE.sdb             JSON of a sentence database on stdout\n"
     "  idb-dump FILE.idb             JSON of an item database on stdout\n"
     "  sdb-build FILE.json OUT.sdb   JSON (as sdb-dump prints it) to a sentence database\n"
@@ -25,40 +32,80 @@ const char* const kUsage =
     "options: --encoding NAME (default windows-1250) for the text in JSON; --help\n"
     "exit codes: 0 done, 1 validation found errors, 2 wrong usage, 3 a file could not be read or written\n";
 
-using TCommand = std::function<int(const TCliArgs&, std::ostream&)>;
+struct TCommand {
+    std::function<int(const TCliArgs&, std::ostream&)> Run;
+    std::set<std::string> Options; // the options it takes
+};
 
 const std::map<std::string, TCommand>& Commands()
 {
+    const std::set<std::string> json = {"--encoding"};
     static const std::map<std::string, TCommand> commands = {
-        {"dump", CmdDump},
-        {"build", CmdBuild},
-        {"export", CmdExport},
-        {"validate", CmdValidate},
-        {"text", CmdText},
+        {"dump", {CmdDump, json}},
+        {"build", {CmdBuild, json}},
+        {"export", {CmdExport, {"--script"}}},
+        {"validate", {CmdValidate, {}}},
+        {"text", {CmdText, {}}},
 #ifdef KB_HAVE_RENDER
-        {"bmp", CmdBmp},
+        {"bmp", {CmdBmp, {"--zoom", "--depth", "--no-grid", "--no-centers", "--no-fill"}}},
 #endif
-        {"sdb-dump", CmdSdbDump},
-        {"idb-dump", CmdIdbDump},
-        {"sdb-build", CmdSdbBuild},
-        {"idb-build", CmdIdbBuild},
+        {"sdb-dump", {CmdSdbDump, json}},
+        {"idb-dump", {CmdIdbDump, json}},
+        {"sdb-build", {CmdSdbBuild, json}},
+        {"idb-build", {CmdIdbBuild, json}},
     };
     return commands;
+}
+
+void CheckEncoding(const TCliArgs& args)
+{
+    if (!args.Options.count("--encoding"))
+        return;
+    try {
+        const TTextCodec codec(args.Encoding());
+    } catch (const EKbError& e) {
+        throw ECliUsage(e.what());
+    }
+}
+
+// A full disk must not pass for a complete output: a truncated JSON would look whole. A
+// standard output that was closed before the start is no error when nothing was written.
+void CloseStandardOutput()
+{
+    std::cout.flush();
+    errno = 0;
+    bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    int err = errno;
+    if (std::fclose(stdout) != 0 && !failed && errno != EBADF) {
+        failed = true;
+        err = errno;
+    }
+    if (failed)
+        throw EKbError(std::string("Cannot write the standard output. ") + (err ? std::strerror(err) : "Write error."));
+}
+
+int Run(int argc, char** argv)
+{
+    const TCliArgs args = ParseCliArgs(argc, argv);
+    if (args.Flag("--help") || args.Command == "help") {
+        std::cout << kUsage;
+        return exitDone;
+    }
+    auto it = Commands().find(args.Command);
+    if (it == Commands().end())
+        throw ECliUsage(args.Command.empty() ? "No command given." : "Unknown command '" + args.Command + "'.");
+    args.AllowOnly(it->second.Options);
+    CheckEncoding(args);
+    return it->second.Run(args, std::cout);
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     try {
-        const TCliArgs args = ParseCliArgs(argc, argv);
-        if (args.Flag("--help") || args.Command == "help") {
-            std::cout << kUsage;
-            return exitDone;
-        }
-        auto it = Commands().find(args.Command);
-        if (it == Commands().end())
-            throw ECliUsage(args.Command.empty() ? "No command given." : "Unknown command '" + args.Command + "'.");
-        return it->second(args, std::cout);
+        const int code = Run(argc, argv);
+        CloseStandardOutput();
+        return code;
     } catch (const ECliUsage& e) {
         std::cerr << e.what() << "\n" << kUsage;
         return exitUsage;

@@ -1,6 +1,7 @@
 #include "render/mapgeometry.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 // Rounds num / den (den > 0, num >= 0) to the nearest integer, halves to the even neighbour.
@@ -61,16 +62,20 @@ int TMapGeometry::MarkSize() const { return RoundHalfEven(std::max(0, m_zoom), 5
 
 int TMapGeometry::MarkOffset() const { return m_cell / 2 - RoundHalfEven(MarkSize(), 2); }
 
+long long TMapGeometry::PictureWidth() const { return static_cast<long long>(m_width) * m_cell + 2 * MapMargin; }
+
+long long TMapGeometry::PictureHeight() const { return static_cast<long long>(m_height) * m_cell + 2 * MapMargin; }
+
 QSize TMapGeometry::PictureSize() const
 {
-    return QSize(m_width * m_cell + 2 * MapMargin, m_height * m_cell + 2 * MapMargin);
+    constexpr long long maxSide = std::numeric_limits<int>::max();
+    return QSize(static_cast<int>(std::min(PictureWidth(), maxSide)), static_cast<int>(std::min(PictureHeight(), maxSide)));
 }
 
 long long TMapGeometry::PixelCount() const
 {
-    const long long w = static_cast<long long>(m_width) * m_cell + 2 * MapMargin;
-    const long long h = static_cast<long long>(m_height) * m_cell + 2 * MapMargin;
-    return w * h;
+    const long long w = PictureWidth(), h = PictureHeight();
+    return w > std::numeric_limits<long long>::max() / h ? std::numeric_limits<long long>::max() : w * h;
 }
 
 TGridPoint TMapGeometry::RawCellAt(int px, int py) const

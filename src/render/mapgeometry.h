@@ -31,7 +31,12 @@ public:
     int GetTop(int y) const { return (y - 1) * m_cell + MapMargin + 1; }
     int GetBottom(int y) const { return y * m_cell + MapMargin; }
 
+    // The picture's sides in 64 bits: a huge grid at a high zoom overflows an int.
+    long long PictureWidth() const;
+    long long PictureHeight() const;
+    // The size for widgets and images, each side capped at the largest int.
     QSize PictureSize() const;
+    // Capped at the largest long long, which no picture can reach.
     long long PixelCount() const;
     // The cell under a picture pixel before any range check; a pixel in the left or top
     // margin gives 0 on that axis.

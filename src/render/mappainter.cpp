@@ -320,13 +320,13 @@ void TMapPainter::PaintActive(QPainter& p, bool on, TGridPoint cell) const
 QImage RenderMap(const TRoomList& area, const TMapViewOptions& options)
 {
     const TMapPainter painter(area, options);
-    const QSize size = painter.Geometry().PictureSize();
+    const TMapGeometry& g = painter.Geometry();
     QImage image;
-    if (size.width() > 0 && size.height() > 0 && painter.Geometry().PixelCount() <= (1LL << 29))
-        image = QImage(size, QImage::Format_RGB32);
+    if (g.PixelCount() <= (1LL << 29))
+        image = QImage(g.PictureSize(), QImage::Format_RGB32);
     if (image.isNull())
-        throw EKbError("The map picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                       " pixels is too large.");
+        throw EKbError("The map picture of " + std::to_string(g.PictureWidth()) + " x " +
+                       std::to_string(g.PictureHeight()) + " pixels is too large.");
     QPainter p(&image);
     painter.Paint(p, image.rect());
     return image;

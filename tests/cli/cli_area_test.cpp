@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 TCommandResult Cli(const std::vector<std::string>& args) { return RunCommand(KB_CLI_PATH, args); }
 std::string Example() { return std::string(KB_SOURCE_DIR) + "/examples/forest.arf"; }
@@ -48,7 +50,7 @@ TEST(CliArea, EncodingTurnsTextIntoUtf8AndBack)
     const auto latin = Cli({"dump", dir.File("cz.arf"), "--encoding", "iso-8859-1"});
     ASSERT_EQ(latin.ExitCode, 0);
     EXPECT_NE(latin.Out.find("lu\xC2\x9Dou\xC3\xA8k"), std::string::npos);
-    EXPECT_EQ(Cli({"dump", dir.File("cz.arf"), "--encoding", "no-such-code"}).ExitCode, 3);
+    EXPECT_EQ(Cli({"dump", dir.File("cz.arf"), "--encoding", "no-such-code"}).ExitCode, 2);
 }
 
 TEST(CliArea, BuildTakesDefaultsForMissingKeysAndRejectsBadJson)
@@ -75,6 +77,46 @@ TEST(CliArea, BuildTakesDefaultsForMissingKeysAndRejectsBadJson)
     EXPECT_EQ(Cli({"build", dir.File("type.json"), dir.File("t.arf")}).ExitCode, 3);
 }
 
+TEST(CliArea, NumbersBeyondTheirRangeAreRefusedByName)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {R"({"Width": 18446744073709551606})", "Width"}, // would wrap to -10
+        {R"({"Height": 2147483648})", "Height"},
+        {R"({"LastNumber": -2147483649})", "LastNumber"},
+        {R"({"Rooms": [{"X": 1, "Y": 1, "CompassLinks": [[4294967297, 1], [0, 0], [0, 0], [0, 0], [0, 0], [0, 0],
+            [0, 0], [0, 0]]}]})", "CompassLinks"},
+        {R"({"Colors": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9223372036854775808]})", "Colors"},
+        {R"({"Rooms": [{"AreaTypes": 4294967296}]})", "AreaTypes"},
+    };
+    TTempDir dir;
+    for (const auto& [json, field] : cases) {
+        WriteFileBytes(dir.File("big.json"), json);
+        const auto run = Cli({"build", dir.File("big.json"), dir.File("big.arf")});
+        EXPECT_EQ(run.ExitCode, 3) << json;
+        EXPECT_NE(run.Err.find(std::string("\"") + field + "\" is out of range"), std::string::npos) << run.Err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("big.arf"))) << json;
+    }
+    // The edges of the range still build.
+    WriteFileBytes(dir.File("edge.json"), R"({"Width": 2147483647, "LastNumber": -2147483648})");
+    ASSERT_EQ(Cli({"build", dir.File("edge.json"), dir.File("edge.arf")}).ExitCode, 0);
+}
+
+TEST(CliArea, OutputToAFullDiskFails)
+{
+    TTempDir dir;
+    WriteFileBytes(dir.File("s.json"), R"({"Sentences": [{"Sentence": "Only text."}]})");
+    WriteFileBytes(dir.File("i.json"), "{}");
+    ASSERT_EQ(Cli({"sdb-build", dir.File("s.json"), dir.File("s.sdb")}).ExitCode, 0);
+    ASSERT_EQ(Cli({"idb-build", dir.File("i.json"), dir.File("i.idb")}).ExitCode, 0);
+    const std::vector<std::string> commands[] = {
+        {"dump", Example()}, {"sdb-dump", dir.File("s.sdb")}, {"idb-dump", dir.File("i.idb")}, {"--help"}};
+    for (const auto& args : commands) {
+        const auto run = RunCommand(KB_CLI_PATH, args, {}, "/dev/full");
+        EXPECT_EQ(run.ExitCode, 3) << args[0];
+        EXPECT_NE(run.Err.find("standard output"), std::string::npos) << run.Err;
+    }
+}
+
 TEST(CliArea, ExitCodesForUsageAndUnreadableFiles)
 {
     EXPECT_EQ(Cli({}).ExitCode, 2);
@@ -89,5 +131,27 @@ TEST(CliArea, ExitCodesForUsageAndUnreadableFiles)
     const auto junk = Cli({"dump", dir.File("junk.arf")});
     EXPECT_EQ(junk.ExitCode, 3);
     EXPECT_NE(junk.Err.find("\xC5\xA0patn\xC3\xBD form\xC3\xA1t souboru"), std::string::npos);
-    EXPECT_EQ(Cli({"--help"}).ExitCode, 0);
+    const auto help = Cli({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+#ifdef KB_HAVE_RENDER
+    EXPECT_NE(help.Out.find("  bmp "), std::string::npos);
+#else
+    EXPECT_EQ(help.Out.find("bmp"), std::string::npos);
+#endif
+}
+
+TEST(CliArea, UnknownOrMisplacedOptionsAreUsageErrors)
+{
+    const std::vector<std::string> usage[] = {
+        {"dump", Example(), "--bogus-flag"},  {"validate", Example(), "--encoding", "windows-1250"},
+        {"dump", Example(), "--zoom", "100"}, {"export", Example(), "/tmp/x", "--script=yes"},
+        {"dump", Example(), "--encoding"},    {"dump", Example(), "--encoding=no-such-code"},
+    };
+    for (const auto& args : usage) {
+        const auto run = Cli(args);
+        EXPECT_EQ(run.ExitCode, 2) << args.back();
+        EXPECT_TRUE(run.Out.empty()) << args.back();
+        EXPECT_NE(run.Err.find("usage:"), std::string::npos) << run.Err;
+    }
+    EXPECT_EQ(Cli({"dump", Example(), "--encoding=iso-8859-2"}).ExitCode, 0);
 }

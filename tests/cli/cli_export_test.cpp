@@ -83,6 +83,32 @@ TEST(CliExport, UnwritableRoomsDirectoryFailsWithExitThree)
     EXPECT_TRUE(failed.Out.empty());
 }
 
+TEST(CliExport, LinkedRoomsFolderOrPipeHeaderIsRefused)
+{
+    TTempDir tmp;
+    const fs::path out = tmp.Path() / "forest", elsewhere = tmp.Path() / "elsewhere";
+    fs::create_directories(out);
+    fs::create_directories(elsewhere);
+    WriteFileBytes((elsewhere / "clearing.c").string(), "not the export's");
+    WriteFileBytes((out / "forest.h").string(), "from the earlier export");
+    fs::create_directory_symlink(elsewhere, out / "rooms");
+    auto failed = Cli({"export", Example(), out.string()});
+    EXPECT_EQ(failed.ExitCode, 3);
+    EXPECT_NE(failed.Err.find((out / "rooms").string()), std::string::npos) << failed.Err;
+    EXPECT_TRUE(failed.Out.empty());
+    EXPECT_EQ(Tree(elsewhere), (std::map<std::string, std::string>{{"clearing.c", "not the export's"}}));
+    EXPECT_EQ(ReadFileBytes((out / "forest.h").string()), "from the earlier export");
+
+    fs::remove(out / "rooms");
+    fs::remove(out / "forest.h");
+    const TFifoWithReader fifo((out / "forest.h").string());
+    failed = Cli({"export", Example(), out.string()});
+    EXPECT_EQ(failed.ExitCode, 3);
+    EXPECT_NE(failed.Err.find((out / "forest.h").string()), std::string::npos) << failed.Err;
+    EXPECT_TRUE(failed.Out.empty());
+    EXPECT_TRUE(fs::is_fifo(out / "forest.h"));
+}
+
 TEST(CliValidate, ReportLinesAndExitCode)
 {
     const auto ok = Cli({"validate", Example()});

@@ -10,10 +10,10 @@
 #include "testutil.h"
 
 TCommandResult RunCommand(const std::string& program, const std::vector<std::string>& args,
-                          const std::vector<std::string>& extraEnv)
+                          const std::vector<std::string>& extraEnv, const std::string& stdoutPath)
 {
     TTempDir dir;
-    const std::string out = dir.File("out"), err = dir.File("err");
+    const std::string out = stdoutPath.empty() ? dir.File("out") : stdoutPath, err = dir.File("err");
     TCommandResult result;
     const pid_t pid = fork();
     if (pid == 0) {
@@ -32,7 +32,8 @@ TCommandResult RunCommand(const std::string& program, const std::vector<std::str
     int status = 0;
     waitpid(pid, &status, 0);
     result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.Out = ReadFileBytes(out);
+    if (stdoutPath.empty())
+        result.Out = ReadFileBytes(out);
     result.Err = ReadFileBytes(err);
     return result;
 }

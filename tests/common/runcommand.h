@@ -9,5 +9,6 @@ struct TCommandResult {
     std::string Err;
 };
 
+// With stdoutPath, standard output goes to that file (e.g. /dev/full) instead of Out.
 TCommandResult RunCommand(const std::string& program, const std::vector<std::string>& args,
-                          const std::vector<std::string>& extraEnv = {});
+                          const std::vector<std::string>& extraEnv = {}, const std::string& stdoutPath = {});

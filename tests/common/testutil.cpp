@@ -1,9 +1,14 @@
 #include "testutil.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -45,4 +50,27 @@ fs::path SourceDir()
 {
     const char* s = std::getenv("KB_SOURCE_DIR");
     return s ? fs::path(s) : fs::current_path();
+}
+
+TFifoWithReader::TFifoWithReader(const std::string& path)
+{
+    if (::mkfifo(path.c_str(), 0644) != 0 || (m_reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK)) < 0)
+        throw std::runtime_error("cannot make the pipe " + path);
+}
+
+TFifoWithReader::~TFifoWithReader() { ::close(m_reader); }
+
+TFileSizeLimit::TFileSizeLimit(rlim_t bytes)
+{
+    ::getrlimit(RLIMIT_FSIZE, &m_old);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // else the signal ends the process
+    const rlimit limit{bytes, m_old.rlim_max};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        throw std::runtime_error("cannot limit the file size");
+}
+
+TFileSizeLimit::~TFileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &m_old);
+    std::signal(SIGXFSZ, m_oldHandler);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(MapGeometry, ZoomTableGivesCellPenAndMark)
 {
     struct Row {
@@ -85,4 +87,29 @@ TEST(MapGeometry, LargePicturesStepDownAboveHundredPercent)
     // Out-of-range indices are clamped into the list.
     EXPECT_EQ(FittingZoomIndex(99, 3, 3), 7);
     EXPECT_EQ(FittingZoomIndex(-1, 3, 3), 0);
+}
+
+TEST(MapGeometry, HugeGridsNeitherOverflowNorMissTheStepDown)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr long long kMaxPixels = std::numeric_limits<long long>::max();
+    struct Case {
+        int zoom, width, height;
+        long long pictureWidth, pictureHeight, pixels;
+    };
+    const Case cases[] = {
+        {100, kMax, kMax, 42949672960LL, 42949672960LL, kMaxPixels}, // the product overflows 64 bits
+        {400, kMax, 1, 171798691780LL, 100, 17179869178000LL},
+        {25, 429496725, 1, 2147483645LL, 25, 53687091125LL}, // just fits an int
+        {25, 429496726, 1, 2147483650LL, 25, 53687091250LL}, // just does not
+    };
+    for (const Case& c : cases) {
+        const TMapGeometry g(c.zoom, c.width, c.height);
+        EXPECT_EQ(g.PictureWidth(), c.pictureWidth) << c.zoom << " " << c.width;
+        EXPECT_EQ(g.PictureHeight(), c.pictureHeight) << c.zoom << " " << c.width;
+        EXPECT_EQ(g.PixelCount(), c.pixels) << c.zoom << " " << c.width;
+        const auto capped = [](long long side) { return int(std::min<long long>(side, kMax)); };
+        EXPECT_EQ(g.PictureSize(), QSize(capped(c.pictureWidth), capped(c.pictureHeight)));
+        EXPECT_EQ(FittingZoomIndex(7, c.width, c.height), 3);
+    }
 }

@@ -3,7 +3,7 @@
 #include "export/areaheader.h"
 #include "export/codewriter.h"
 #include "export/exportcontext.h"
-#include "export/outputfile.h"
+#include "export/outputfolder.h"
 #include "export/roomfixed.h"
 #include "export/roomscripted.h"
 #include "export/scriptexpansion.h"
@@ -28,13 +28,6 @@ private:
     TRoomList& m_area;
 };
 
-std::string Join(const std::string& dir, const std::string& name)
-{
-    if (dir.empty())
-        return name;
-    return dir.back() == '/' ? dir + name : dir + "/" + name;
-}
-
 void CreateDirectory(const std::string& dir)
 {
     std::error_code ec;
@@ -52,27 +45,23 @@ void RunExport(TRoomList& area, const std::string& outputDirectory, TLayout layo
     TPositionOrderGuard guard(area);
     area.SortByPosition();
 
-    const std::string roomsDir = Join(outputDirectory, "rooms");
     CreateDirectory(outputDirectory);
-    CreateDirectory(roomsDir);
+    const TOutputFolder folder(outputDirectory);
+    const TOutputFolder rooms = folder.Subfolder("rooms");
 
     const TExportContext ctx = MakeExportContext(area, outputDirectory);
     TCodeWriter out;
     if (layout == TLayout::Fixed || TemplateIncludesHeader(area.ScriptTemplate)) {
         WriteAreaHeader(out, ctx);
-        WriteOutputFile(Join(outputDirectory, AreaHeaderFileName(ctx.AreaName)), out.Bytes());
+        folder.WriteFile(AreaHeaderFileName(ctx.AreaName), out.Bytes());
     }
     for (const TRoom* room : ctx.RoomsByNumber) {
-        const std::string fileName = Join(roomsDir, RoomSourceFileName(*room));
-        // A separator in a room's name would put its file outside `rooms`, or anywhere.
-        if (room->FileName.find('/') != std::string::npos)
-            throw EKbError("Cannot create file \"" + fileName + "\". The room's file name holds a path separator.");
         out.Clear();
         if (layout == TLayout::Fixed)
             WriteRoomFixed(out, ctx, *room);
         else
             WriteRoomScripted(out, ctx, *room);
-        WriteOutputFile(fileName, out.Bytes());
+        rooms.WriteFile(RoomSourceFileName(*room), out.Bytes());
     }
 }
 } // namespace
@@ -86,14 +75,18 @@ void PrepareOutputDirectory(const std::string& outputDirectory)
 {
     std::error_code ec;
     if (fs::is_directory(outputDirectory, ec)) {
+        // A link named rooms may point anywhere: the run refuses it, so nothing here goes either.
+        const fs::path rooms = fs::path(outputDirectory) / "rooms";
+        const fs::file_status roomsStatus = fs::symlink_status(rooms, ec);
+        if (fs::is_symlink(roomsStatus))
+            return;
+
         const fs::path header = fs::path(outputDirectory) / AreaHeaderFileName(AreaNameOf(outputDirectory));
         const fs::file_status headerStatus = fs::symlink_status(header, ec);
         if (fs::is_regular_file(headerStatus) || fs::is_symlink(headerStatus))
             fs::remove(header, ec);
 
-        // Only a real directory is cleared: a link named rooms may point anywhere.
-        const fs::path rooms = fs::path(outputDirectory) / "rooms";
-        if (fs::is_directory(fs::symlink_status(rooms, ec))) {
+        if (fs::is_directory(roomsStatus)) {
             std::vector<fs::path> entries;
             for (fs::directory_iterator it(rooms, ec), end; !ec && it != end; it.increment(ec))
                 entries.push_back(it->path());

@@ -10,12 +10,15 @@ std::string RoomSourceFileName(const TRoom& room);
 
 // Removes what an earlier export into the directory left: AREANAME.h and the contents of
 // the `rooms` subdirectory, nothing else; symbolic links are removed as links and never
-// followed. Then creates the directory. Failures are ignored: the run reports what matters.
+// followed. When `rooms` itself is a link, nothing is removed (the run refuses it). Then
+// creates the directory. Failures are ignored: the run reports what matters.
 void PrepareOutputDirectory(const std::string& outputDirectory);
 
 // Each writes the area header (the script export only when the area's template has
-// $_INCLUDE_H_$) and the room files in ascending room number. The first file that cannot
-// be created or written stops the run with EKbError; the files written so far stay. The
+// $_INCLUDE_H_$) and the room files in ascending room number. A `rooms` that is a symbolic
+// link ends the run before any file; files are created new, never written through a link.
+// The first file that cannot be created or written (or whose earlier file cannot be
+// removed) stops the run with EKbError; the files written so far stay. The
 // area's rooms are in position order when either returns, whether it succeeds or not.
 void ExportToCFiles(TRoomList& area, const std::string& outputDirectory);
 void ExportUsingScript(TRoomList& area, const std::string& outputDirectory);

@@ -1,4 +1,4 @@
-#include "export/outputfile.h"
+#include "export/outputfolder.h"
 
 #include "kberror.h"
 
@@ -9,48 +9,79 @@
 #include <unistd.h>
 
 namespace {
-// One write call for the whole buffer in the usual case; short writes go on where they stopped.
-bool WriteAll(int fd, std::string_view bytes, int& err)
+[[noreturn]] void Fail(const std::string& what, const std::string& path, const std::string& cause)
 {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            err = errno;
-            return false;
-        }
-        if (n == 0) {
-            err = EIO;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
+    throw EKbError(what + " \"" + path + "\". " + cause);
 }
+
+std::string ErrnoText(int err) { return std::strerror(err); }
 } // namespace
 
-void WriteOutputFile(const std::string& fileName, std::string_view bytes)
+TOutputFolder::TOutputFolder(const std::string& path) : m_path(path)
 {
-    // A name with an embedded NUL would silently create a different, shorter file.
-    if (fileName.find('\0') != std::string::npos)
-        throw EKbError("Cannot create file \"" + fileName + "\". The name holds a NUL character.");
-    const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw EKbError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
-    int err = 0;
-    bool ok = WriteAll(fd, bytes, err);
-    // Only a regular file is ours to remove; a device or pipe the name leads to is not.
+    m_fd = TFileDescriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!m_fd.IsOpen())
+        Fail("Cannot open directory", path, ErrnoText(errno));
+}
+
+std::string TOutputFolder::PathOf(const std::string& name) const
+{
+    if (m_path.empty())
+        return name;
+    return m_path.back() == '/' ? m_path + name : m_path + "/" + name;
+}
+
+TOutputFolder TOutputFolder::Subfolder(const std::string& name) const
+{
+    const std::string path = PathOf(name);
+    if (::mkdirat(m_fd.Get(), name.c_str(), 0777) != 0 && errno != EEXIST)
+        Fail("Cannot create directory", path, ErrnoText(errno));
     struct stat info {};
-    const bool regular = !ok && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
+    if (::fstatat(m_fd.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        Fail("Cannot create directory", path, ErrnoText(errno));
+    if (S_ISLNK(info.st_mode))
+        Fail("Cannot use directory", path, "It is a symbolic link; the files are written only into a real directory.");
+    if (!S_ISDIR(info.st_mode))
+        Fail("Cannot create directory", path, "A file of that name is in the way.");
+    TFileDescriptor fd(::openat(m_fd.Get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.IsOpen())
+        Fail("Cannot open directory", path, ErrnoText(errno));
+    return TOutputFolder(path, std::move(fd));
+}
+
+void TOutputFolder::WriteFile(const std::string& name, std::string_view bytes) const
+{
+    const std::string path = PathOf(name);
+    // A NUL would cut the name short; a separator would put the file in another folder.
+    if (name.find('\0') != std::string::npos)
+        Fail("Cannot create file", path, "The name holds a NUL character.");
+    if (name.find('/') != std::string::npos)
+        Fail("Cannot create file", path, "The name holds a path separator.");
+
+    struct stat info {};
+    if (::fstatat(m_fd.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        // Opening a pipe for writing would wait for a reader for ever; a device is not ours.
+        if (S_ISDIR(info.st_mode))
+            Fail("Cannot create file", path, "A directory of that name is in the way.");
+        if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
+            Fail("Cannot create file", path, "It is not a regular file.");
+        if (::unlinkat(m_fd.Get(), name.c_str(), 0) != 0 && errno != ENOENT)
+            Fail("Cannot replace file", path, ErrnoText(errno));
+    } else if (errno != ENOENT) {
+        Fail("Cannot create file", path, ErrnoText(errno));
     }
-    if (!ok) {
+
+    TFileDescriptor file(
+        ::openat(m_fd.Get(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!file.IsOpen())
+        Fail("Cannot create file", path, ErrnoText(errno));
+    int err = WriteAll(file.Get(), bytes);
+    const int closeErr = file.Close();
+    if (err == 0)
+        err = closeErr;
+    if (err != 0) {
         // A truncated source file would look like a finished one.
-        if (regular)
-            ::unlink(fileName.c_str());
-        throw EKbError("Cannot write file \"" + fileName + "\". " + std::strerror(err));
+        ::unlinkat(m_fd.Get(), name.c_str(), 0);
+        Fail("Cannot write file", path, ErrnoText(err));
     }
 }

@@ -1,7 +1,7 @@
 #include "export/textexport.h"
 
 #include "export/codewriter.h"
-#include "export/outputfile.h"
+#include "files/savefile.h"
 #include "model/text.h"
 
 std::string AreaText(const TRoomList& area)
@@ -28,5 +28,5 @@ std::string AreaText(const TRoomList& area)
 
 void ExportToText(const TRoomList& area, const std::string& fileName)
 {
-    WriteOutputFile(fileName, AreaText(area));
+    SaveFileAtomically(fileName, AreaText(area));
 }

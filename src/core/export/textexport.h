@@ -8,5 +8,6 @@
 // description, items and descriptions, then an empty line.
 std::string AreaText(const TRoomList& area);
 
-// Writes AreaText to the file; EKbError names the file when it cannot be written.
+// Writes AreaText to the file, replacing an earlier one only when complete; EKbError names
+// the file when it cannot be written.
 void ExportToText(const TRoomList& area, const std::string& fileName);

@@ -1,21 +1,27 @@
 #include "files/savefile.h"
 
+#include "files/filedescriptor.h"
 #include "kberror.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
 #include <system_error>
-#ifndef _WIN32
 #include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 std::string ErrnoText(int err) { return std::strerror(err); }
+
+[[noreturn]] void CannotWrite(const std::string& fileName, const std::string& cause)
+{
+    throw EKbError("Cannot write file \"" + fileName + "\". " + cause);
+}
 
 std::string TempNameBeside(const fs::path& target)
 {
@@ -24,54 +30,86 @@ std::string TempNameBeside(const fs::path& target)
     std::snprintf(suffix, sizeof suffix, ".%08llx.tmp", static_cast<unsigned long long>(rng() & 0xFFFFFFFFull));
     return target.string() + suffix;
 }
+
+// Where a save lands: through a symbolic link (or a chain of them) to the file it names,
+// so that the link stays a link and the user's next open of either name sees the work.
+fs::path SaveTarget(const std::string& fileName)
+{
+    fs::path target(fileName);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(target, ec)))
+            return target;
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec)
+            CannotWrite(fileName, ec.message());
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    CannotWrite(fileName, ErrnoText(ELOOP));
+}
+
+// An existing target must be a regular file the user may change. The mode bits are checked
+// themselves, since the superuser may write anyway: a read-only file is refused, as editors do.
+bool ExistingTarget(const std::string& fileName, const fs::path& target, struct stat& info)
+{
+    if (::stat(target.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return false;
+        CannotWrite(fileName, ErrnoText(errno));
+    }
+    if (S_ISDIR(info.st_mode))
+        CannotWrite(fileName, "It is a directory.");
+    if (!S_ISREG(info.st_mode))
+        CannotWrite(fileName, "It is not a regular file.");
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        CannotWrite(fileName, "The file is read-only.");
+    // Someone else's file: the rename would quietly take it over.
+    if (::access(target.c_str(), W_OK) != 0)
+        CannotWrite(fileName, ErrnoText(errno));
+    return true;
+}
 } // namespace
 
 void SaveFileAtomically(const std::string& fileName, const std::string& bytes)
 {
-    const fs::path target(fileName);
+    const fs::path target = SaveTarget(fileName);
+    struct stat old {};
+    const bool replacing = ExistingTarget(fileName, target, old);
+
     std::string temp;
-    FILE* f = nullptr;
-    for (int attempt = 0; attempt < 16 && !f; ++attempt) {
+    TFileDescriptor file;
+    for (int attempt = 0; attempt < 16 && !file.IsOpen(); ++attempt) {
         temp = TempNameBeside(target);
-        f = std::fopen(temp.c_str(), "wbx");
-        if (!f && errno != EEXIST)
+        file = TFileDescriptor(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!file.IsOpen() && errno != EEXIST)
             break;
     }
-    if (!f)
+    if (!file.IsOpen())
         throw EKbError("Cannot create file \"" + fileName + "\". " + ErrnoText(errno));
 
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    int err = ok ? 0 : errno;
-    if (ok && std::fflush(f) != 0) {
-        ok = false;
+    int err = 0;
+    if (replacing) {
+        // The new file keeps the owner (where allowed) and the permission bits of the old one.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)::fchown(file.Get(), old.st_uid, old.st_gid);
+        if (::fchmod(file.Get(), old.st_mode & 07777) != 0)
+            err = errno;
+    }
+    if (err == 0)
+        err = WriteAll(file.Get(), bytes);
+    if (err == 0 && ::fsync(file.Get()) != 0)
         err = errno;
+    const int closeErr = file.Close();
+    if (err == 0)
+        err = closeErr;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        CannotWrite(fileName, ErrnoText(err));
     }
-#ifndef _WIN32
-    if (ok && fsync(fileno(f)) != 0) {
-        ok = false;
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         err = errno;
-    }
-#endif
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        std::remove(temp.c_str());
-        throw EKbError("Cannot write file \"" + fileName + "\". " + ErrnoText(err));
-    }
-
-    std::error_code ec;
-    // Keep the permissions of the file being replaced.
-    if (fs::exists(target, ec)) {
-        const auto perms = fs::status(target, ec).permissions();
-        if (!ec)
-            fs::permissions(temp, perms, ec);
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        throw EKbError("Cannot write file \"" + fileName + "\". " + ec.message());
+        ::unlink(temp.c_str());
+        CannotWrite(fileName, ErrnoText(err));
     }
 }
 

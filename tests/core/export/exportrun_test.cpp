@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -303,12 +304,16 @@ TEST(PrepareOutputDirectory, RemovesOnlyWhatAnExportWrites)
     EXPECT_EQ(Listing(dir), (std::vector<std::string>{"keep", "keep/a.c", "notes.txt", "other.h", "rooms"}));
     EXPECT_EQ(Listing(outside), (std::vector<std::string>{"precious.c"}));
 
-    // A link named rooms is neither followed nor removed.
+    // A link named rooms is neither followed nor removed; the run will refuse it, so the
+    // header of the earlier export stays too.
     fs::remove(dir / "rooms");
     fs::create_directory_symlink(outside, dir / "rooms");
+    WriteFileBytes((dir / "forest.h").string(), "earlier header");
     PrepareOutputDirectory(dir.string());
     EXPECT_EQ(Listing(outside), (std::vector<std::string>{"precious.c"}));
     EXPECT_TRUE(fs::is_symlink(dir / "rooms"));
+    EXPECT_EQ(Read(dir / "forest.h"), "earlier header");
+    fs::remove(dir / "forest.h");
 
     // A link in place of the header goes as a link; its target stays.
     fs::remove(dir / "rooms");
@@ -316,4 +321,56 @@ TEST(PrepareOutputDirectory, RemovesOnlyWhatAnExportWrites)
     PrepareOutputDirectory(dir.string());
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "forest.h")));
     EXPECT_EQ(Read(outside / "precious.c"), "x");
+}
+
+TEST(ExportRun, FilesAreNeverWrittenThroughLinks)
+{
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest", outside = tmp.Path() / "outside";
+    fs::create_directories(dir / "rooms");
+    fs::create_directories(outside);
+    WriteFileBytes((outside / "a.c").string(), "precious");
+    // Links left where the export writes (an earlier clearing would have removed them).
+    fs::create_symlink(outside / "a.c", dir / "forest.h");
+    fs::create_symlink(outside / "a.c", dir / "rooms" / "clearing.c");
+    fs::create_symlink(outside / "b.c", dir / "rooms" / "path.c"); // dangling: would create b.c
+    auto area = MakeForestArea();
+    ExportToCFiles(*area, dir.string());
+    EXPECT_EQ(Listing(outside), (std::vector<std::string>{"a.c"}));
+    EXPECT_EQ(Read(outside / "a.c"), "precious");
+    for (const fs::path& written : {dir / "forest.h", dir / "rooms" / "clearing.c", dir / "rooms" / "path.c"})
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(written))) << written;
+
+    // A link that cannot be removed stops the run (permissions hold back only a normal user).
+    if (geteuid() != 0) {
+        fs::create_symlink(outside / "a.c", dir / "rooms" / "link.c");
+        area->RoomAt(1, 1)->FileName = "link";
+        fs::permissions(dir / "rooms", fs::perms::owner_read | fs::perms::owner_exec);
+        const std::string message = ErrorOf([&] { ExportUsingScript(*area, dir.string()); });
+        EXPECT_NE(message.find((dir / "rooms" / "link.c").string()), std::string::npos) << message;
+        EXPECT_EQ(Read(outside / "a.c"), "precious");
+    }
+}
+
+TEST(ExportRun, RoomsLinkOrPipeHeaderIsRefusedBeforeAnyFile)
+{
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest", outside = tmp.Path() / "outside";
+    fs::create_directories(dir);
+    fs::create_directories(outside);
+    fs::create_directory_symlink(outside, dir / "rooms");
+    auto area = MakeForestArea();
+    std::string message = ErrorOf([&] { ExportToCFiles(*area, dir.string()); });
+    EXPECT_NE(message.find((dir / "rooms").string()), std::string::npos) << message;
+    EXPECT_TRUE(fs::is_empty(outside));
+    EXPECT_FALSE(fs::exists(dir / "forest.h"));
+
+    // A pipe as the header would hold the run for ever waiting for a reader.
+    fs::remove(dir / "rooms");
+    const TFifoWithReader fifo((dir / "forest.h").string());
+    message = ErrorOf([&] { ExportToCFiles(*area, dir.string()); });
+    EXPECT_NE(message.find((dir / "forest.h").string()), std::string::npos) << message;
+    EXPECT_TRUE(fs::is_fifo(dir / "forest.h"));
+    EXPECT_TRUE(fs::is_empty(dir / "rooms"));
+    EXPECT_TRUE(InPositionOrder(*area));
 }

@@ -48,9 +48,25 @@ TEST(TextExport, WritesTheFileAndReportsFailures)
 
     const std::string missing = tmp.File("no/such/dir.txt");
     EXPECT_NE(ErrorOf([&] { ExportToText(*area, missing); }).find(missing), std::string::npos);
-    // A full device: the file opens but the bytes do not fit. The device itself stays.
-    if (std::filesystem::exists("/dev/full")) {
-        EXPECT_THROW(ExportToText(*area, "/dev/full"), EKbError);
-        EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+    // A device or a pipe is not a text file: refused, and it stays what it was.
+    const TFifoWithReader fifo(tmp.File("pipe.txt"));
+    for (const std::string& target : {tmp.File("pipe.txt"), std::string("/dev/full")})
+        EXPECT_NE(ErrorOf([&] { ExportToText(*area, target); }).find(target), std::string::npos) << target;
+    EXPECT_TRUE(std::filesystem::is_fifo(tmp.File("pipe.txt")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+}
+
+TEST(TextExport, FailedWriteKeepsTheEarlierFile)
+{
+    TTempDir tmp;
+    const std::string name = tmp.File("forest.txt");
+    WriteFileBytes(name, "the earlier export");
+    auto area = MakeForestArea();
+    {
+        // A disk that fills after 100 bytes: writes beyond fail with EFBIG instead of a signal.
+        const TFileSizeLimit full(100);
+        EXPECT_NE(ErrorOf([&] { ExportToText(*area, name); }).find(name), std::string::npos);
     }
+    EXPECT_EQ(ReadFileBytes(name), "the earlier export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.Path()), {}), 1); // no temp left
 }
