@@ -88,7 +88,7 @@ THandMode::THandMode(TAreaDocument& document, TMapEditor& editor, TMapView& view
     // Monotonic, so that midnight or a clock change cannot stall the throttle.
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    TenthsNow = [clock] { return clock->elapsed() / 100 + 10; };
+    MillisNow = [clock] { return clock->elapsed() + 1000; };
 
     m_sbMode = MakeToggle(buttonParent, "sbMode");
     m_sbMode->setText(QStringLiteral("Click &mode"));
@@ -174,15 +174,24 @@ bool THandMode::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::KeyPress) {
         KeyDown(key);
     } else if (!key->isAutoRepeat()) {
-        // Only a real release ends a held key; auto-repeat sends release-press pairs.
-        m_lastKeyTenths = 0;
+        // Only a real release ends a held key. Auto-repeat comes as release-press pairs, not
+        // always marked as such: the release is judged when the next press comes.
+        m_releasedKey = key->key();
+        m_releaseMillis = MillisNow();
     }
     return false;
 }
 
 void THandMode::KeyDown(QKeyEvent* event)
 {
-    const qint64 t = TenthsNow();
+    const qint64 now = MillisNow();
+    if (m_releasedKey) {
+        const bool repeat = event->key() == m_releasedKey && now - m_releaseMillis <= RepeatPairMillis;
+        if (!repeat)
+            m_lastKeyTenths = 0;
+        m_releasedKey = 0;
+    }
+    const qint64 t = now / 100;
     if (t - m_lastKeyTenths < 2)
         return;
     WalkStep(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));

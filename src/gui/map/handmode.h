@@ -38,8 +38,8 @@ public:
 
     // Key presses re-evaluate the mouse cursor while this is set (click mode).
     bool KeyCursorRefresh = true;
-    // Clock of the repeat throttle in tenths of a second; replaceable for tests.
-    std::function<qint64()> TenthsNow;
+    // Monotonic clock in milliseconds of the repeat throttle; replaceable for tests.
+    std::function<qint64()> MillisNow;
 
     TGridPoint WalkFromCell() const { return m_walkFromCell; }
 
@@ -54,6 +54,9 @@ protected:
 private:
     void KeyDown(QKeyEvent* event);
 
+    // A release followed this soon by a press of the same key is auto-repeat.
+    static constexpr qint64 RepeatPairMillis = 10;
+
     TAreaDocument& m_document;
     TMapEditor& m_editor;
     TMapView& m_view;
@@ -63,6 +66,9 @@ private:
 
     TGridPoint m_walkFromCell{0, 0};
     qint64 m_lastKeyTenths = 0;
+    // The last release not marked as auto-repeat, until the next press shows what it was.
+    int m_releasedKey = 0;
+    qint64 m_releaseMillis = 0;
     bool m_blinkPhase = false;
 };
 
