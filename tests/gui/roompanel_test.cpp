@@ -49,6 +49,28 @@ TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
     EXPECT_FALSE(coord->isVisible());
 }
 
+TEST(RoomPanel, HeaderKeepsItsLayoutWithoutARoom)
+{
+    TAreaDocument document;
+    TRoomPanel panel(document, nullptr);
+    panel.resize(600, 200);
+    panel.show();
+    const auto strip = [&] {
+        QApplication::sendPostedEvents();
+        QList<QRect> places{panel.findChild<QWidget*>(QStringLiteral("RoomHeader"))->geometry()};
+        for (const char* name : {"eNumber", "lShort", "lCoordExits", "sbHideDetails", "sbShowDetails"})
+            places << panel.findChild<QWidget*>(QLatin1String(name))->geometry();
+        return places;
+    };
+    TRoom room;
+    room.X = room.Y = 1;
+    room.Short = "Hall";
+    document.SetActiveRoom(&room);
+    const QList<QRect> withRoom = strip();
+    document.SetActiveRoom(nullptr);
+    EXPECT_EQ(strip(), withRoom);
+}
+
 TEST(DefaultRooms, ExactlyOneButtonIsPressed)
 {
     TAreaDocument document;

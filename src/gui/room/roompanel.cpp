@@ -58,6 +58,13 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, QWidget* parent) : QWidget(paren
     strip->addWidget(m_short, 1);
     m_coordExits = BoldLabel(m_header, "lCoordExits", "Coord & exits", Qt::blue);
     strip->addWidget(m_coordExits);
+    // Without an active room the three are hidden but keep their places, so that the strip
+    // does not rearrange itself under the pointer.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_number, m_short, m_coordExits}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
 
     m_hide = new QToolButton(m_header);
     m_hide->setObjectName(QStringLiteral("sbHideDetails"));
@@ -71,7 +78,8 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, QWidget* parent) : QWidget(paren
     m_show->setArrowType(Qt::UpArrow);
     m_show->setAutoRaise(true);
     strip->addWidget(m_show);
-    layout->addWidget(m_header);
+    // The strip stays at the top when the editors below it are hidden.
+    layout->addWidget(m_header, 0, Qt::AlignTop);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("pcRoom"));
