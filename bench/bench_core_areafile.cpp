@@ -1,6 +1,7 @@
 // Area file and undo costs on the 100 x 100-room area, each next to its baseline:
 // SaveArea against bare deflate of the same inflated bytes, LoadArea against bare inflate
-// of the same file, AddMark after one edit with the memory it keeps, and Undo.
+// of the same file, loading rooms stored in descending against ascending order, AddMark
+// after one edit with the memory it keeps, and Undo.
 #include "benchutil/generatedarea.h"
 #include "files/areafile.h"
 #include "files/zstream.h"
@@ -99,6 +100,34 @@ void BM_BaselineInflate(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BaselineInflate)->Unit(benchmark::kMillisecond);
+
+// 100,000 bare rooms on one row, stored in ascending or descending position order.
+std::string RowOfRoomsFile(bool descending)
+{
+    const int count = 100000;
+    TRoomList area(count, 1);
+    area.AutoSort = false;
+    for (int i = 0; i < count; ++i) {
+        auto room = std::make_unique<TRoom>();
+        room->X = descending ? count - i : i + 1;
+        room->Y = 1;
+        room->Number = i + 1;
+        area.Add(std::move(room));
+    }
+    return DeflateBytes(AreaToInflatedBytes(area));
+}
+
+void BM_LoadRoomsStoredInOrder(benchmark::State& state)
+{
+    const std::string file = RowOfRoomsFile(state.range(0) != 0);
+    for (auto _ : state) {
+        TRoomList area(0, 0);
+        LoadAreaFromCompressed(file, area);
+        benchmark::DoNotOptimize(area.Count());
+    }
+}
+// 0: ascending, 1: descending.
+BENCHMARK(BM_LoadRoomsStoredInOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_AddMarkAfterOneEdit(benchmark::State& state)
 {

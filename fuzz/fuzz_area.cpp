@@ -1,8 +1,9 @@
 // Any bytes as an area file: the loader may reject them, but must not crash, hang or
-// allocate without bound. The first byte chooses whether the rest is the compressed file
+// allocate beyond its limits. The first byte chooses whether the rest is the compressed file
 // itself or the inflated content (deflated here), so that the parser is reached often.
 #include "files/areafile.h"
 #include "files/zstream.h"
+#include "fuzzlimits.h"
 #include "kberror.h"
 
 #include <cstddef>
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     TRoomList area(0, 0);
     try {
-        LoadAreaFromCompressed((data[0] & 1) ? DeflateBytes(rest) : rest, area);
+        LoadAreaFromCompressed((data[0] & 1) ? DeflateBytes(rest) : rest, area, FuzzLimits);
     } catch (const EKbError&) {
     }
     return 0;

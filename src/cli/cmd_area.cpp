@@ -2,7 +2,7 @@
 #include "cli/areajson.h"
 #include "cli/commands.h"
 #include "files/areafile.h"
-#include "files/savefile.h"
+#include "files/inputfile.h"
 #include "kberror.h"
 
 #include <iostream>

@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 #include "cli/dbjson.h"
 #include "files/itemfile.h"
-#include "files/savefile.h"
+#include "files/inputfile.h"
 #include "files/sentencefile.h"
 #include "kberror.h"
 

@@ -1,9 +1,12 @@
 #include "files/areafile.h"
 
 #include "files/bytestream.h"
+#include "files/inputfile.h"
 #include "files/itemrecord.h"
 #include "files/savefile.h"
 #include "files/zstream.h"
+
+#include <climits>
 
 const char* const AreaFileSignature = "Kesterbrandor - Kaj";
 const char* const BadFormatMessage = "\xC5\xA0patn\xC3\xBD form\xC3\xA1t souboru";
@@ -12,6 +15,7 @@ namespace {
 constexpr int kMinRoomRecord = 72; // cell and links: present in every version
 constexpr int kMinDescriptionRecord = 8;
 constexpr int kMinExitRecord = 9;
+constexpr size_t kRoomMemory = sizeof(TRoom) + sizeof(std::unique_ptr<TRoom>);
 
 std::string RoomOwner(const TRoom& room, bool templateRoom)
 {
@@ -72,14 +76,13 @@ void ReadRoom(TByteReader& r, TRoom& room, int version)
         r.ReadString(room.FileName);
         r.ReadString(room.Short);
         const bool senses = version >= 11;
-        const int32_t items = r.ReadCount(MinItemRecordSize(senses), "an item count");
-        room.Items.reserve(static_cast<size_t>(items));
+        const int32_t items = r.ReadCount(MinItemRecordSize(senses), sizeof(TItem), "an item count");
         for (int32_t i = 0; i < items; ++i) {
             TItem item;
             ReadItemRecord(r, item, senses);
             room.Items.push_back(std::move(item));
         }
-        const int32_t descs = r.ReadCount(kMinDescriptionRecord, "a description count");
+        const int32_t descs = r.ReadCount(kMinDescriptionRecord, sizeof(TRoomDescription), "a description count");
         for (int32_t i = 0; i < descs; ++i) {
             TRoomDescription d;
             r.ReadString(d.Name);
@@ -98,7 +101,7 @@ void ReadRoom(TByteReader& r, TRoom& room, int version)
         r.ReadInt32(room.AmbientLight);
     }
     if (version >= 7) {
-        const int32_t exits = r.ReadCount(kMinExitRecord, "an exit count");
+        const int32_t exits = r.ReadCount(kMinExitRecord, sizeof(TExit), "an exit count");
         for (int32_t i = 0; i < exits; ++i) {
             TExit e;
             r.ReadByte(e.Kind);
@@ -113,9 +116,40 @@ void ReadRoom(TByteReader& r, TRoom& room, int version)
     }
 }
 
-int ReadArea(const TInflateResult& inflated, TRoomList& area)
+// Numbers a room stored without one on from the area's last number.
+void NumberLoadedRoom(TRoom& room, TRoomList& area)
 {
-    TByteReader r(inflated.Data, inflated.Damaged, inflated.Message);
+    if (room.Number != 0)
+        return;
+    if (area.LastNumber == INT32_MAX)
+        throw EKbError("The file is damaged: its rooms are numbered past 2147483647.");
+    room.Number = ++area.LastNumber;
+}
+
+// The rooms in file order, added to the area at once: adding them one by one costs a move
+// of the list for each room stored out of position order. Rooms read before an error stay.
+void ReadRooms(TByteReader& r, TRoomList& area, int version)
+{
+    const int32_t count = r.ReadCount(kMinRoomRecord, kRoomMemory, "the room count");
+    std::vector<std::unique_ptr<TRoom>> rooms;
+    try {
+        for (int32_t i = 0; i < count; ++i) {
+            auto room = std::make_unique<TRoom>();
+            ReadRoom(r, *room, version);
+            NumberLoadedRoom(*room, area);
+            rooms.push_back(std::move(room));
+        }
+    } catch (const EKbError&) {
+        area.AddRooms(std::move(rooms));
+        throw;
+    }
+    area.AddRooms(std::move(rooms));
+}
+
+int ReadArea(const std::string& compressed, TRoomList& area, const TLoadLimits& limits)
+{
+    TInflater inflater(compressed);
+    TByteReader r(inflater, limits.MaxContentBytes);
     std::string signature;
     try {
         r.ReadString(signature);
@@ -150,18 +184,11 @@ int ReadArea(const TInflateResult& inflated, TRoomList& area)
     if (version >= 14)
         r.ReadInt32(area.EditorHeight);
 
-    const int32_t rooms = r.ReadCount(kMinRoomRecord, "the room count");
-    for (int32_t i = 0; i < rooms; ++i) {
-        auto room = std::make_unique<TRoom>();
-        ReadRoom(r, *room, version);
-        if (room->Number == 0)
-            room->Number = ++area.LastNumber;
-        area.Add(std::move(room));
-    }
+    ReadRooms(r, area, version);
 
     int stored = 0;
     if (version >= 15)
-        stored = r.ReadCount(kMinRoomRecord, "the template room count");
+        stored = r.ReadCount(kMinRoomRecord, kRoomMemory, "the template room count");
     else if (version >= 5)
         stored = 1;
     for (int i = 0; i < stored; ++i) {
@@ -175,7 +202,7 @@ int ReadArea(const TInflateResult& inflated, TRoomList& area)
     if (version >= 9)
         for (int32_t& c : area.Colors)
             r.ReadInt32(c);
-    ThrowIfDamaged(inflated);
+    r.Finish();
     return version;
 }
 } // namespace
@@ -216,10 +243,10 @@ bool SaveArea(const std::string& fileName, const TRoomList& area)
     return true;
 }
 
-int LoadAreaFromCompressed(const std::string& compressed, TRoomList& area)
+int LoadAreaFromCompressed(const std::string& compressed, TRoomList& area, const TLoadLimits& limits)
 {
-    const TInflateResult inflated = InflateBytes(compressed);
-    const int version = ReadArea(inflated, area);
+    CheckFileSize(compressed.size(), limits);
+    const int version = ReadArea(compressed, area, limits);
     area.Modified = false;
     return version;
 }

@@ -1,10 +1,11 @@
 #include "files/bytestream.h"
 
-#include <cstring>
+#include "files/loadlimits.h"
 
 namespace {
 constexpr size_t kMaxStoredString = 65535;
-}
+constexpr size_t kInflateChunk = size_t(1) << 16;
+} // namespace
 
 void TByteWriter::WriteInt32(int32_t v)
 {
@@ -36,50 +37,56 @@ void TByteWriter::WriteStringList(const TStrings& list, const char* what)
         WriteString(s, what);
 }
 
-TByteReader::TByteReader(const std::string& data, bool damagedAfter, std::string damageMessage)
-    : m_data(data), m_damagedAfter(damagedAfter), m_damageMessage(std::move(damageMessage))
+const char* const TruncatedFileMessage = "The file is damaged: it ends before all of its data.";
+
+TByteReader::TByteReader(TInflater& source, size_t maxContentBytes)
+    : m_source(source), m_limit(maxContentBytes), m_left(maxContentBytes)
 {
 }
 
-void TByteReader::Damaged(const char* what) const
+void TByteReader::EndOfData() const
 {
-    if (m_damagedAfter)
-        throw EKbError(m_damageMessage);
-    throw EKbError(std::string("The file is damaged: ") + what + " exceeds the data present.");
+    throw EKbError(m_source.Damaged() ? m_source.Message() : TruncatedFileMessage);
 }
 
-bool TByteReader::Take(size_t n, const char*& p)
+void TByteReader::TooLarge() const
 {
-    if (Remaining() < n) {
-        if (m_damagedAfter)
-            throw EKbError(m_damageMessage);
-        m_pos = m_data.size();
-        return false;
+    throw EKbError("The file is too large: its content takes more than " + MiBText(m_limit) +
+                   ", the most a file may hold.");
+}
+
+void TByteReader::Charge(size_t n)
+{
+    if (n > m_left)
+        TooLarge();
+    m_left -= n;
+}
+
+const char* TByteReader::Take(size_t n)
+{
+    Charge(n);
+    while (m_buffer.size() - m_pos < n) {
+        m_buffer.erase(0, m_pos); // what is parsed is not kept
+        m_pos = 0;
+        if (!m_source.More(m_buffer, kInflateChunk))
+            EndOfData();
     }
-    p = m_data.data() + m_pos;
+    const char* p = m_buffer.data() + m_pos;
     m_pos += n;
-    return true;
+    return p;
 }
 
 void TByteReader::ReadInt32(int32_t& v)
 {
-    const char* p;
-    if (!Take(4, p))
-        return;
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
+    const auto* u = reinterpret_cast<const unsigned char*>(Take(4));
     v = static_cast<int32_t>(uint32_t(u[0]) | (uint32_t(u[1]) << 8) | (uint32_t(u[2]) << 16) | (uint32_t(u[3]) << 24));
 }
 
-void TByteReader::ReadByte(uint8_t& v)
-{
-    const char* p;
-    if (Take(1, p))
-        v = static_cast<uint8_t>(*p);
-}
+void TByteReader::ReadByte(uint8_t& v) { v = static_cast<uint8_t>(*Take(1)); }
 
 void TByteReader::ReadBool(bool& v)
 {
-    uint8_t b = v ? 1 : 0;
+    uint8_t b = 0;
     ReadByte(b);
     v = b != 0;
 }
@@ -87,10 +94,6 @@ void TByteReader::ReadBool(bool& v)
 void TByteReader::ReadString(std::string& s)
 {
     int32_t len = 0;
-    if (Remaining() < 4 && !m_damagedAfter) {
-        m_pos = m_data.size(); // the stream ended early: the string keeps its value
-        return;
-    }
     ReadInt32(len);
     // Only the low 16 bits of the length count; zero or negative reads nothing.
     const int32_t n = len % 65536;
@@ -98,40 +101,51 @@ void TByteReader::ReadString(std::string& s)
         s.clear();
         return;
     }
-    if (static_cast<size_t>(n) > Remaining())
-        Damaged("a text length");
-    s.assign(m_data, m_pos, static_cast<size_t>(n));
-    m_pos += static_cast<size_t>(n);
+    s.assign(Take(static_cast<size_t>(n)), static_cast<size_t>(n));
 }
 
 void TByteReader::ReadStringList(TStrings& list)
 {
-    if (Remaining() < 4 && !m_damagedAfter) {
-        m_pos = m_data.size();
-        return;
-    }
     int32_t n = 0;
     ReadInt32(n);
-    CheckCount(n, 4, "a line count");
+    CheckCount(n, 4, sizeof(std::string), "a line count");
     list.clear();
-    if (n > 0)
-        list.reserve(static_cast<size_t>(n)); // bounded by the bytes left
+    // No reserve: the count is only a claim until the lines have been read.
     for (int32_t i = 0; i < n; ++i) {
         list.emplace_back();
         ReadString(list.back());
     }
 }
 
-int32_t TByteReader::ReadCount(int minRecordSize, const char* what)
+int32_t TByteReader::ReadCount(size_t minRecordSize, size_t recordMemory, const char* what)
 {
     int32_t n = 0;
     ReadInt32(n);
-    CheckCount(n, minRecordSize, what);
+    CheckCount(n, minRecordSize, recordMemory, what);
     return n < 0 ? 0 : n;
 }
 
-void TByteReader::CheckCount(int32_t count, int minRecordSize, const char* what)
+void TByteReader::CheckCount(int32_t count, size_t minRecordSize, size_t recordMemory, const char* what)
 {
-    if (count > 0 && static_cast<uint64_t>(count) * static_cast<uint64_t>(minRecordSize) > Remaining())
-        Damaged(what);
+    if (count <= 0)
+        return;
+    // Each record's bytes are charged as they are read; its memory is charged here at once.
+    const uint64_t memory = uint64_t(count) * recordMemory;
+    if (uint64_t(count) * minRecordSize + memory > m_left)
+        throw EKbError(std::string("The file is damaged: ") + what + " exceeds the " + MiBText(m_limit) +
+                       " a file may hold.");
+    Charge(static_cast<size_t>(memory));
+}
+
+void TByteReader::Finish()
+{
+    // Whatever follows the last field is passed over, but it must inflate to a proper end.
+    m_buffer.clear();
+    m_pos = 0;
+    while (m_source.More(m_buffer, kInflateChunk)) {
+        Charge(m_buffer.size());
+        m_buffer.clear();
+    }
+    if (!m_source.Ended())
+        EndOfData();
 }

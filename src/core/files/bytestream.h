@@ -1,6 +1,7 @@
 #pragma once
 // The primitive encodings of the data files (little-endian Int32, Byte, String, StringList)
-// over an in-memory buffer. The reader never trusts a count or length beyond the bytes left.
+// written to memory and read from an inflating stream.
+#include "files/zstream.h"
 #include "kberror.h"
 #include "model/types.h"
 
@@ -26,34 +27,39 @@ private:
     std::string m_owner;
 };
 
+extern const char* const TruncatedFileMessage;
+
+// Reads the content of a data file as it inflates. A valid file is never read past its end,
+// so doing so raises an error (the decompression error when the stream is damaged there):
+// a cut-off file is reported, not loaded with blank values. What the content may take is
+// bounded by the limit; every count is checked against it before anything is built.
 class TByteReader {
 public:
-    // damagedAfter: the data ends because the compressed stream was damaged there, so a read
-    // past the end raises damageMessage instead of delivering nothing.
-    explicit TByteReader(const std::string& data, bool damagedAfter = false, std::string damageMessage = {});
+    TByteReader(TInflater& source, size_t maxContentBytes);
 
-    // A read past the end leaves the value as it was (an early end of the stream).
     void ReadInt32(int32_t& v);
     void ReadByte(uint8_t& v);
     void ReadBool(bool& v);
     void ReadString(std::string& s);
     void ReadStringList(TStrings& list);
 
-    // A count of records of at least minRecordSize bytes each; one that cannot fit in the
-    // data left is a damaged file. Negative counts mean none.
-    int32_t ReadCount(int minRecordSize, const char* what);
-    // Checks an already read count the same way.
-    void CheckCount(int32_t count, int minRecordSize, const char* what);
+    // A count of records of at least minRecordSize bytes each, which take recordMemory bytes
+    // once built; a count they cannot fit in is a damaged file. Negative counts mean none.
+    int32_t ReadCount(size_t minRecordSize, size_t recordMemory, const char* what);
 
-    size_t Remaining() const { return m_data.size() - m_pos; }
-    bool AtEnd() const { return m_pos >= m_data.size(); }
+    // After the last field: the rest of the stream must inflate cleanly to its end.
+    void Finish();
 
 private:
-    bool Take(size_t n, const char*& p);
-    [[noreturn]] void Damaged(const char* what) const;
+    const char* Take(size_t n);
+    void Charge(size_t n);
+    void CheckCount(int32_t count, size_t minRecordSize, size_t recordMemory, const char* what);
+    [[noreturn]] void EndOfData() const;
+    [[noreturn]] void TooLarge() const;
 
-    const std::string& m_data;
+    TInflater& m_source;
+    std::string m_buffer; // inflated, not yet parsed from m_pos on
     size_t m_pos = 0;
-    bool m_damagedAfter;
-    std::string m_damageMessage;
+    size_t m_limit;
+    size_t m_left;
 };

@@ -1,9 +1,9 @@
 #include "files/itemfile.h"
 
 #include "files/bytestream.h"
+#include "files/inputfile.h"
 #include "files/itemrecord.h"
 #include "files/savefile.h"
-#include "files/strictreader.h"
 #include "files/zstream.h"
 
 const char* const ItemFileSignature = "Kesterbrandor Item DB - Kaj";
@@ -11,9 +11,12 @@ const char* const ItemFileBadFormatMessage = "Bad File Format";
 const char* const ItemFileBadVersionMessage = "Incorrect version of file";
 
 namespace {
-int ReadItems(const TInflateResult& inflated, TItemList& db)
+constexpr size_t kItemMemory = sizeof(TItem) + sizeof(std::unique_ptr<TItem>);
+
+int ReadItems(const std::string& compressed, const TLoadLimits& limits, TItemList& db)
 {
-    TByteReader r = StrictReader(inflated);
+    TInflater inflater(compressed);
+    TByteReader r(inflater, limits.MaxContentBytes);
     std::string signature;
     try {
         r.ReadString(signature);
@@ -32,7 +35,7 @@ int ReadItems(const TInflateResult& inflated, TItemList& db)
     r.ReadInt32(sortColumn);
     r.ReadBool(sortAscending);
     const bool senses = version >= 1;
-    const int32_t count = r.ReadCount(MinItemRecordSize(senses), "the item count");
+    const int32_t count = r.ReadCount(MinItemRecordSize(senses), kItemMemory, "the item count");
     db.SortColumn = sortColumn;
     db.SortAscending = sortAscending;
     for (int32_t i = 0; i < count; ++i) {
@@ -40,7 +43,7 @@ int ReadItems(const TInflateResult& inflated, TItemList& db)
         ReadItemRecord(r, *item, senses);
         db.Add(std::move(item));
     }
-    ThrowIfDamaged(inflated);
+    r.Finish();
     return version;
 }
 } // namespace
@@ -70,9 +73,10 @@ bool SaveItems(const std::string& fileName, const TItemList& db)
     return true;
 }
 
-int LoadItemsFromCompressed(const std::string& compressed, TItemList& db)
+int LoadItemsFromCompressed(const std::string& compressed, TItemList& db, const TLoadLimits& limits)
 {
-    const int version = ReadItems(InflateBytes(compressed), db);
+    CheckFileSize(compressed.size(), limits);
+    const int version = ReadItems(compressed, limits, db);
     db.Modified = false;
     return version;
 }

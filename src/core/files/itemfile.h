@@ -2,6 +2,8 @@
 // The item database file (.idb): one zlib stream; written as version 1, read from 0 and 1.
 #include "db/itemlist.h"
 
+#include "files/loadlimits.h"
+
 #include <string>
 
 constexpr int ItemFileVersion = 1;
@@ -20,4 +22,4 @@ bool SaveItems(const std::string& fileName, const TItemList& db);
 
 std::string ItemsToInflatedBytes(const TItemList& db);
 // Reads a whole compressed file image (clears Modified, leaves FileName).
-int LoadItemsFromCompressed(const std::string& compressed, TItemList& db);
+int LoadItemsFromCompressed(const std::string& compressed, TItemList& db, const TLoadLimits& limits = {});

@@ -112,31 +112,3 @@ void SaveFileAtomically(const std::string& fileName, const std::string& bytes)
         CannotWrite(fileName, ErrnoText(err));
     }
 }
-
-bool TryReadWholeFile(const std::string& fileName, std::string& bytes)
-{
-    std::error_code ec;
-    if (fs::is_directory(fileName, ec))
-        return false;
-    FILE* f = std::fopen(fileName.c_str(), "rb");
-    if (!f)
-        return false;
-    bytes.clear();
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        bytes.append(buf, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    return !failed;
-}
-
-std::string ReadWholeFile(const std::string& fileName)
-{
-    std::string bytes;
-    if (!TryReadWholeFile(fileName, bytes)) {
-        const int err = errno;
-        throw EKbError("Cannot open file \"" + fileName + "\". " + (err ? ErrnoText(err) : std::string("Not a file")));
-    }
-    return bytes;
-}

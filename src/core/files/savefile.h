@@ -7,8 +7,3 @@
 // target) and the link stays. The replaced file's permission bits are kept; a read-only
 // file, a directory, a pipe or a device is refused with EKbError naming the file.
 void SaveFileAtomically(const std::string& fileName, const std::string& bytes);
-
-// Reads a whole file; raises the open error when it cannot be opened.
-std::string ReadWholeFile(const std::string& fileName);
-// Like ReadWholeFile, but returns false when the file cannot be opened.
-bool TryReadWholeFile(const std::string& fileName, std::string& bytes);

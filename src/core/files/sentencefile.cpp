@@ -2,18 +2,20 @@
 
 #include "files/areafile.h"
 #include "files/bytestream.h"
+#include "files/inputfile.h"
 #include "files/savefile.h"
-#include "files/strictreader.h"
 #include "files/zstream.h"
 
 const char* const SentenceFileSignature = "Kesterbrandor Sentence DB - Kaj";
 
 namespace {
 constexpr int kMinSentenceRecord = 16; // three empty strings and the area types
+constexpr size_t kSentenceMemory = sizeof(TSentence) + sizeof(std::unique_ptr<TSentence>);
 
-int ReadSentences(const TInflateResult& inflated, TSentenceList& db)
+int ReadSentences(const std::string& compressed, const TLoadLimits& limits, TSentenceList& db)
 {
-    TByteReader r = StrictReader(inflated);
+    TInflater inflater(compressed);
+    TByteReader r(inflater, limits.MaxContentBytes);
     std::string signature;
     try {
         r.ReadString(signature);
@@ -33,7 +35,7 @@ int ReadSentences(const TInflateResult& inflated, TSentenceList& db)
         r.ReadInt32(sortColumn);
         r.ReadBool(sortAscending);
     }
-    const int32_t count = r.ReadCount(kMinSentenceRecord, "the sentence count");
+    const int32_t count = r.ReadCount(kMinSentenceRecord, kSentenceMemory, "the sentence count");
     db.SortColumn = sortColumn;
     db.SortAscending = sortAscending;
     for (int32_t i = 0; i < count; ++i) {
@@ -46,7 +48,7 @@ int ReadSentences(const TInflateResult& inflated, TSentenceList& db)
         r.ReadString(s->Desc);
         db.Add(std::move(s));
     }
-    ThrowIfDamaged(inflated);
+    r.Finish();
     return version;
 }
 } // namespace
@@ -77,9 +79,10 @@ bool SaveSentences(const std::string& fileName, TSentenceList& db)
     return true;
 }
 
-int LoadSentencesFromCompressed(const std::string& compressed, TSentenceList& db)
+int LoadSentencesFromCompressed(const std::string& compressed, TSentenceList& db, const TLoadLimits& limits)
 {
-    const int version = ReadSentences(InflateBytes(compressed), db);
+    CheckFileSize(compressed.size(), limits);
+    const int version = ReadSentences(compressed, limits, db);
     db.Modified = false;
     return version;
 }

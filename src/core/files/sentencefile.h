@@ -2,6 +2,8 @@
 // The sentence database file (.sdb): one zlib stream; written as version 2, read from 0 to 2.
 #include "db/sentencelist.h"
 
+#include "files/loadlimits.h"
+
 #include <string>
 
 constexpr int SentenceFileVersion = 2;
@@ -19,4 +21,4 @@ bool SaveSentences(const std::string& fileName, TSentenceList& db);
 // The same on bytes: the inflated content, and reading a whole compressed file image
 // (clears Modified, leaves FileName).
 std::string SentencesToInflatedBytes(const TSentenceList& db);
-int LoadSentencesFromCompressed(const std::string& compressed, TSentenceList& db);
+int LoadSentencesFromCompressed(const std::string& compressed, TSentenceList& db, const TLoadLimits& limits = {});

@@ -24,58 +24,65 @@ std::string DeflateBytes(const std::string& raw)
     return out;
 }
 
+void TInflater::TZDeleter::operator()(z_stream_s* zs) const
+{
+    inflateEnd(zs);
+    delete zs;
+}
+
+TInflater::TInflater(const std::string& compressed)
+{
+    auto zs = std::make_unique<z_stream>();
+    zs->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+    zs->avail_in = static_cast<uInt>(compressed.size());
+    if (compressed.size() != zs->avail_in || inflateInit(zs.get()) != Z_OK) {
+        m_state = State::Damaged;
+        m_message = "Decompression error: cannot initialise zlib.";
+        return;
+    }
+    m_zs.reset(zs.release());
+}
+
+TInflater::~TInflater() = default;
+
+void TInflater::Fail(const char* zlibMessage)
+{
+    m_state = State::Damaged;
+    m_message = std::string("Decompression error: ") + (zlibMessage ? zlibMessage : "invalid data") + ".";
+}
+
+bool TInflater::More(std::string& out, size_t maxBytes)
+{
+    const size_t start = out.size();
+    while (m_state == State::Running && out.size() == start) {
+        out.resize(start + maxBytes);
+        m_zs->next_out = reinterpret_cast<Bytef*>(out.data() + start);
+        m_zs->avail_out = static_cast<uInt>(maxBytes);
+        const int rc = inflate(m_zs.get(), Z_NO_FLUSH);
+        out.resize(start + maxBytes - m_zs->avail_out);
+        if (rc == Z_STREAM_END)
+            m_state = State::Ended;
+        else if (rc == Z_BUF_ERROR && m_zs->avail_in == 0)
+            m_state = State::Cut; // the input is used up before the stream's end
+        else if (rc != Z_OK && rc != Z_BUF_ERROR)
+            Fail(m_zs->msg);
+    }
+    return out.size() > start;
+}
+
 TInflateResult InflateBytes(const std::string& compressed, size_t maxOutput)
 {
     TInflateResult result;
-    z_stream zs{};
-    if (inflateInit(&zs) != Z_OK) {
-        result.Damaged = true;
-        result.Message = "Decompression error: cannot initialise zlib.";
-        return result;
-    }
-    zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
-    zs.avail_in = static_cast<uInt>(compressed.size());
-    // Start from a guess and grow geometrically; data files compress about 3 to 10 times.
-    size_t cap = compressed.size() * 8 + 4096;
-    if (cap > maxOutput)
-        cap = maxOutput;
-    result.Data.resize(cap);
-    size_t have = 0;
-    for (;;) {
-        if (have == result.Data.size()) {
-            if (result.Data.size() >= maxOutput) {
-                result.Damaged = true;
-                result.Message = "Decompression error: the data inflates beyond any sensible size.";
-                break;
-            }
-            size_t next = result.Data.size() * 2;
-            if (next > maxOutput)
-                next = maxOutput;
-            result.Data.resize(next);
+    TInflater inflater(compressed);
+    while (inflater.More(result.Data, size_t(1) << 16)) {
+        if (result.Data.size() > maxOutput) {
+            result.Data.resize(maxOutput);
+            result.Damaged = true;
+            result.Message = "Decompression error: the data inflates beyond " + std::to_string(maxOutput) + " bytes.";
+            return result;
         }
-        zs.next_out = reinterpret_cast<Bytef*>(result.Data.data() + have);
-        zs.avail_out = static_cast<uInt>(result.Data.size() - have);
-        const int rc = inflate(&zs, Z_NO_FLUSH);
-        have = zs.total_out;
-        if (rc == Z_STREAM_END)
-            break;
-        if (rc == Z_OK)
-            continue;
-        if (rc == Z_BUF_ERROR && zs.avail_in == 0)
-            break; // input used up before the stream's end: an early end, not damage
-        if (rc == Z_BUF_ERROR)
-            continue; // output full; grow and go on
-        result.Damaged = true;
-        result.Message = std::string("Decompression error: ") + (zs.msg ? zs.msg : "invalid data") + ".";
-        break;
     }
-    inflateEnd(&zs);
-    result.Data.resize(have);
+    result.Damaged = inflater.Damaged();
+    result.Message = inflater.Message();
     return result;
-}
-
-void ThrowIfDamaged(const TInflateResult& inflated)
-{
-    if (inflated.Damaged)
-        throw EKbError(inflated.Message);
 }

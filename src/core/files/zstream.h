@@ -1,20 +1,49 @@
 #pragma once
-// Whole-buffer zlib framing of the data files.
+// zlib framing of the data files: whole-buffer deflate, incremental inflate.
+#include <cstddef>
+#include <memory>
 #include <string>
+
+struct z_stream_s;
 
 // Deflate at the default level (window 15, memory level 8, default strategy).
 std::string DeflateBytes(const std::string& raw);
 
-struct TInflateResult {
-    std::string Data;       // everything that could be inflated
-    bool Damaged = false;   // the compressed data was corrupt after Data
-    std::string Message;    // the decompression error, when Damaged
+// Inflates a compressed image piece by piece, so that a reader holds only what it has not
+// parsed yet. The image must outlive the inflater.
+class TInflater {
+public:
+    explicit TInflater(const std::string& compressed);
+    ~TInflater();
+    TInflater(const TInflater&) = delete;
+    TInflater& operator=(const TInflater&) = delete;
+
+    // Appends up to maxBytes of further content to out; false when there is no more, because
+    // the stream ended, its input ran out early or its data is damaged.
+    bool More(std::string& out, size_t maxBytes);
+
+    bool Ended() const { return m_state == State::Ended; }
+    bool Damaged() const { return m_state == State::Damaged; }
+    // The decompression error, when Damaged.
+    const std::string& Message() const { return m_message; }
+
+private:
+    enum class State { Running, Ended, Cut, Damaged };
+    struct TZDeleter {
+        void operator()(z_stream_s* zs) const;
+    };
+    void Fail(const char* zlibMessage);
+
+    std::unique_ptr<z_stream_s, TZDeleter> m_zs;
+    State m_state = State::Running;
+    std::string m_message;
 };
 
-// Inflates as far as the stream allows. A stream that simply stops early is not damaged;
-// output beyond maxOutput counts as damaged so that no input can exhaust memory.
-TInflateResult InflateBytes(const std::string& compressed, size_t maxOutput = size_t(1) << 31);
+struct TInflateResult {
+    std::string Data;     // everything that could be inflated
+    bool Damaged = false; // the compressed data was corrupt after Data, or inflates beyond maxOutput
+    std::string Message;  // the decompression error, when Damaged
+};
 
-// After a loader has read everything it needs: a stream that was damaged (a failed check at
-// the end included) cannot be trusted, so its error is raised.
-void ThrowIfDamaged(const TInflateResult& inflated);
+// The whole content at once, for checks of what a writer produced.
+TInflateResult InflateBytes(const std::string& compressed, size_t maxOutput = size_t(1) << 30);

@@ -96,6 +96,19 @@ TRoom* TRoomList::Add(std::unique_ptr<TRoom> room)
     return raw;
 }
 
+void TRoomList::AddRooms(std::vector<std::unique_ptr<TRoom>> rooms)
+{
+    if (rooms.empty())
+        return;
+    for (auto& room : rooms)
+        m_rooms.push_back(std::move(room));
+    // The stable sort puts rooms of one cell in the order Add would: earlier ones first.
+    if (AutoSort)
+        SortByPosition();
+    else if (m_positionOrdered)
+        m_positionOrdered = std::is_sorted(m_rooms.begin(), m_rooms.end(), PtrPositionLess);
+}
+
 std::unique_ptr<TRoom> TRoomList::Delete(int index)
 {
     if (index < 0 || index >= Count())

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <climits>
 #include <filesystem>
 
 namespace {
@@ -218,7 +220,7 @@ TEST(AreaFile, TemplateRoomsArePaddedToTen)
 TEST(AreaFile, VersionBoundariesReadOnlyTheFieldsTheyHave)
 {
     const auto area = FullArea();
-    for (int version : {2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15}) {
+    for (int version : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}) {
         SCOPED_TRACE("version " + std::to_string(version));
         // The target holds other values beforehand, which absent area fields must keep.
         TRoomList target(1, 1);
@@ -403,28 +405,34 @@ TEST(AreaFile, DamagedCountsRaiseAReadError)
     EXPECT_THROW(LoadAreaFromCompressed(DeflateBytes(longString.substr(0, shortAt + 100)), target2), EKbError);
 }
 
-TEST(AreaFile, EarlyEndKeepsValuesAndDamageKeepsRoomsRead)
+std::string LoadError(const std::string& compressed, const TLoadLimits& limits = {})
+{
+    TRoomList area(1, 1);
+    try {
+        LoadAreaFromCompressed(compressed, area, limits);
+    } catch (const EKbError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(AreaFile, EveryCutOffFileIsReported)
+{
+    // The example file cut anywhere, and its content cut anywhere but stored as a whole stream.
+    const std::string file = ReadFileBytes((SourceDir() / "examples" / "forest.arf").string());
+    const std::string raw = InflateBytes(file).Data;
+    for (size_t n = 0; n < file.size(); ++n)
+        ASSERT_NE(LoadError(file.substr(0, n)), "") << "file cut at " << n;
+    for (size_t n = 0; n < raw.size(); ++n)
+        ASSERT_NE(LoadError(DeflateBytes(raw.substr(0, n))), "") << "content cut at " << n;
+    EXPECT_EQ(LoadError(file.substr(0, 700)), "The file is damaged: it ends before all of its data.");
+    EXPECT_EQ(LoadError(file), "");
+}
+
+TEST(AreaFile, DamageKeepsTheRoomsReadBeforeIt)
 {
     auto area = FullArea();
-    const std::string raw = AreaToInflatedBytes(*area);
-    // Cut inside the colours at the end: the rooms are complete, later colours keep their values.
-    TRoomList cut(1, 1);
-    cut.Colors[18] = 4242;
-    LoadAreaFromCompressed(DeflateBytes(raw.substr(0, raw.size() - 6)), cut);
-    EXPECT_EQ(cut.Count(), 3);
-    EXPECT_EQ(cut.Colors[16], area->Colors[16]);
-    EXPECT_EQ(cut.Colors[18], 4242);
-
-    // A compressed stream cut short is an early end too.
-    const std::string file = DeflateBytes(raw);
-    TRoomList partial(1, 1);
-    try {
-        LoadAreaFromCompressed(file.substr(0, file.size() / 2), partial);
-    } catch (const EKbError&) {
-        // a count may now exceed what is left; either way no crash and the header was read
-    }
-    EXPECT_EQ(partial.FilePrefix, "pre");
-
+    const std::string file = DeflateBytes(AreaToInflatedBytes(*area));
     // Corrupt compressed data after the signature: the decompression error, rooms read so far stay.
     std::string bad = file;
     for (size_t i = bad.size() * 3 / 4; i < bad.size(); ++i)
@@ -439,4 +447,101 @@ TEST(AreaFile, EarlyEndKeepsValuesAndDamageKeepsRoomsRead)
     TRoomList checksum(1, 1);
     EXPECT_THROW(LoadAreaFromCompressed(badSum, checksum), EKbError);
     EXPECT_EQ(checksum.Count(), 3);
+}
+
+TEST(AreaFile, NumberingStopsAtTheLargestNumber)
+{
+    TRoomList area(3, 3);
+    BuildRoom(area, {1, 1}, nullptr);
+    BuildRoom(area, {3, 1}, nullptr);
+    area[0].Number = 0;
+    area[1].Number = 0;
+    area.LastNumber = INT32_MAX - 1;
+    TRoomList loaded(1, 1);
+    EXPECT_THROW(LoadAreaFromCompressed(DeflateBytes(AreaToInflatedBytes(area)), loaded), EKbError);
+    ASSERT_EQ(loaded.Count(), 1); // the room numbered before the overflow stays
+    EXPECT_EQ(loaded[0].Number, INT32_MAX);
+}
+
+TEST(AreaFile, ContentBeyondTheLimitsIsRefused)
+{
+    const TLoadLimits small{4096, 1 << 20};
+    TRoomList area(3, 3);
+    BuildRoom(area, {1, 1}, nullptr);
+    struct Case {
+        const char* what;
+        TStrings header;
+        std::string expected;
+    };
+    const Case cases[] = {
+        // Inflates past the limit from a few hundred bytes.
+        {"many bytes", TStrings(40, std::string(60000, 'x')), "more than 1 MiB"},
+        // Small once inflated, but its lines would take many times that in memory.
+        {"many lines", TStrings(100000), "exceeds the 1 MiB"},
+    };
+    for (const Case& c : cases) {
+        area.FileHeader = c.header;
+        const std::string file = DeflateBytes(AreaToInflatedBytes(area));
+        ASSERT_LT(file.size(), 4096u) << c.what;
+        EXPECT_NE(LoadError(file, small).find(c.expected), std::string::npos) << c.what << ": " << LoadError(file, small);
+        EXPECT_EQ(LoadError(file), "") << c.what;
+    }
+    area.FileHeader = {"a line"};
+    EXPECT_EQ(LoadError(DeflateBytes(AreaToInflatedBytes(area)), {20, 1 << 20}),
+              "The file is too large: it is over 20 bytes, the most a file may hold.");
+}
+
+TEST(AreaFile, RoomsInAnyStoredOrderLoadAsAddedOneByOne)
+{
+    // Two rooms on one cell (a damaged file) keep their file order, as adding them in turn does.
+    const std::vector<std::vector<TGridPoint>> orders = {
+        {{1, 1}, {2, 1}, {1, 2}, {3, 3}},
+        {{3, 3}, {1, 2}, {2, 1}, {1, 1}},
+        {{2, 1}, {3, 3}, {2, 1}, {1, 1}, {1, 2}, {1, 1}},
+    };
+    for (const auto& order : orders) {
+        TRoomList stored(3, 3);
+        stored.AutoSort = false; // keep the file order as given
+        TRoomList expected(3, 3);
+        for (size_t i = 0; i < order.size(); ++i) {
+            auto room = std::make_unique<TRoom>();
+            room->X = order[i].X;
+            room->Y = order[i].Y;
+            room->Number = static_cast<int32_t>(i + 1);
+            expected.Add(std::make_unique<TRoom>(*room));
+            stored.Add(std::move(room));
+        }
+        TRoomList loaded(1, 1);
+        LoadAreaFromCompressed(DeflateBytes(AreaToInflatedBytes(stored)), loaded);
+        ASSERT_EQ(loaded.Count(), expected.Count());
+        for (int i = 0; i < loaded.Count(); ++i)
+            EXPECT_EQ(loaded[i].Number, expected[i].Number) << i;
+        EXPECT_TRUE(loaded.InPositionOrder());
+    }
+}
+
+TEST(AreaFile, DescendingOrderLoadsAsFastAsAscending)
+{
+    // Adding rooms one by one at the front of the list was quadratic.
+    const int count = 60000;
+    auto file = [&](bool descending) {
+        TRoomList area(count, 1);
+        area.AutoSort = false;
+        for (int i = 0; i < count; ++i) {
+            auto room = std::make_unique<TRoom>();
+            room->X = descending ? count - i : i + 1;
+            room->Y = 1;
+            area.Add(std::move(room));
+        }
+        return DeflateBytes(AreaToInflatedBytes(area));
+    };
+    auto seconds = [](const std::string& compressed) {
+        const auto start = std::chrono::steady_clock::now();
+        TRoomList area(1, 1);
+        LoadAreaFromCompressed(compressed, area);
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const std::string ascending = file(false), descending = file(true);
+    seconds(ascending); // warm up the allocator
+    EXPECT_LT(seconds(descending), 3 * seconds(ascending) + 0.05);
 }

@@ -45,7 +45,7 @@ struct SentenceFiles {
     }
     static bool Save(const std::string& f, List& db) { return SaveSentences(f, db); }
     static int Load(const std::string& f, List& db) { return LoadSentences(f, db); }
-    static int LoadCompressed(const std::string& c, List& db) { return LoadSentencesFromCompressed(c, db); }
+    static int LoadCompressed(const std::string& c, List& db, const TLoadLimits& l = {}) { return LoadSentencesFromCompressed(c, db, l); }
 };
 
 struct ItemFiles {
@@ -79,17 +79,17 @@ struct ItemFiles {
     }
     static bool Save(const std::string& f, List& db) { return SaveItems(f, db); }
     static int Load(const std::string& f, List& db) { return LoadItems(f, db); }
-    static int LoadCompressed(const std::string& c, List& db) { return LoadItemsFromCompressed(c, db); }
+    static int LoadCompressed(const std::string& c, List& db, const TLoadLimits& l = {}) { return LoadItemsFromCompressed(c, db, l); }
 };
 
 // Loads into a database with a file name and sort column of its own; returns the error raised.
 template <class Kind>
-std::string LoadError(const std::string& compressed, typename Kind::List& db)
+std::string LoadError(const std::string& compressed, typename Kind::List& db, const TLoadLimits& limits = {})
 {
     db.FileName = "kept";
     db.SortColumn = 3;
     try {
-        Kind::LoadCompressed(compressed, db);
+        Kind::LoadCompressed(compressed, db, limits);
     } catch (const EKbError& e) {
         return e.what();
     }
@@ -171,11 +171,29 @@ TYPED_TEST(DatabaseFile, DamagedDataRaisesKeepingWhatWasReadBefore)
     EXPECT_THROW(Kind::Load(dir.File("bad"), db), EKbError);
     EXPECT_EQ(db.FileName, name);
 
+    // Cut inside the checksum: all elements are there, but the file cannot be trusted.
+    typename Kind::List unchecked;
+    EXPECT_EQ(LoadError<Kind>(good.substr(0, good.size() - 2), unchecked), "The file is damaged: it ends before all of its data.");
+
     // A count far beyond the data is refused without allocating for it, before the sort fields are taken.
     typename Kind::List huge;
     EXPECT_NE(LoadError<Kind>(Kind::File(Kind::Version, {}, 0x7FFFFFFF), huge), "");
     EXPECT_EQ(huge.Count(), 0);
     EXPECT_EQ(huge.SortColumn, 3);
+}
+
+TYPED_TEST(DatabaseFile, EmptyEntriesBeyondTheLimitAreRefused)
+{
+    // A few hundred bytes that inflate to many entries, each costing more in memory than in the file.
+    using Kind = TypeParam;
+    const std::string bomb = Kind::File(Kind::Version, std::vector<typename Kind::Element>(20000));
+    ASSERT_LT(bomb.size(), 1000u);
+    typename Kind::List db;
+    const std::string error = LoadError<Kind>(bomb, db, {4096, 1 << 20});
+    EXPECT_NE(error.find("1 MiB"), std::string::npos) << error;
+    EXPECT_EQ(db.Count(), 0);
+    typename Kind::List unlimited;
+    EXPECT_EQ(LoadError<Kind>(bomb, unlimited), "");
 }
 
 TYPED_TEST(DatabaseFile, FailedSaveKeepsThePreviousFileAndNamesTheEntry)

@@ -1,0 +1,17 @@
+#include "files/loadlimits.h"
+
+#include "kberror.h"
+
+std::string MiBText(size_t bytes)
+{
+    const size_t mib = size_t(1) << 20;
+    if (bytes % mib == 0)
+        return std::to_string(bytes / mib) + " MiB";
+    return std::to_string(bytes) + " bytes";
+}
+
+void CheckFileSize(size_t bytes, const TLoadLimits& limits)
+{
+    if (bytes > limits.MaxFileBytes)
+        throw EKbError("The file is too large: it is over " + MiBText(limits.MaxFileBytes) + ", the most a file may hold.");
+}

@@ -1,0 +1,18 @@
+#pragma once
+// How much a loader takes in: far above any real area or database, low enough that a crafted
+// file (a zlib "bomb", a device) cannot exhaust memory. Tests and fuzz targets pass smaller ones.
+#include <cstddef>
+#include <string>
+
+struct TLoadLimits {
+    // The file as stored (compressed).
+    size_t MaxFileBytes = size_t(256) << 20;
+    // Its content once inflated, each text line and record also counted at its size in memory,
+    // so that what a load builds stays within a small factor of this.
+    size_t MaxContentBytes = size_t(1) << 30;
+};
+
+// "256 MiB", for the messages that name a limit.
+std::string MiBText(size_t bytes);
+// Refuses a compressed image over the file limit.
+void CheckFileSize(size_t bytes, const TLoadLimits& limits);
