@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 TAnswer TScriptedAsker::AskYesNoCancel(QWidget*, const QString& question)
@@ -18,6 +19,14 @@ TAnswer TScriptedAsker::AskYesNoCancel(QWidget*, const QString& question)
     const TAnswer a = Answers.front();
     Answers.pop_front();
     return a;
+}
+
+void TScriptedAsker::ShowError(QWidget* parent, const QString& message)
+{
+    Errors << message;
+    const QWindow* window = parent ? parent->window()->windowHandle() : nullptr;
+    if (!window || !window->isVisible())
+        ErrorsWithoutWindow << message;
 }
 
 QString TScriptedAsker::NextFileName(const TFileDialogSpec& setup)

@@ -23,12 +23,13 @@ public:
     QStringList Questions;
     QStringList Notices;
     QStringList Errors;
+    QStringList ErrorsWithoutWindow; // shown while their window was not on screen
     QStringList DialogTitles;
     QStringList DialogFilters;
 
     TAnswer AskYesNoCancel(QWidget*, const QString& question) override;
     void Inform(QWidget*, const QString& message) override { Notices << message; }
-    void ShowError(QWidget*, const QString& message) override { Errors << message; }
+    void ShowError(QWidget* parent, const QString& message) override;
     QString AskOpenFileName(QWidget*, const TFileDialogSpec& setup) override { return NextFileName(setup); }
     QString AskSaveFileName(QWidget*, const TFileDialogSpec& setup, const QString&) override
     {

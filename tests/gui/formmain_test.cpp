@@ -316,6 +316,30 @@ TEST(FormMain, StartupOpensTheLastAreaOrReportsItAndGoesOn)
     EXPECT_EQ(broken.Form().windowTitle(), Caption());
 }
 
+TEST(FormMain, StartupFailuresAreReportedOverTheShownWindow)
+{
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.arf"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not an area at all");
+    file.close();
+    const struct {
+        const char* Case;
+        QStringList Settings;
+        QStringList CommandLine;
+    } cases[] = {
+        {"last area", {QStringLiteral("FileName=") + bad}, {}},
+        {"command line", {}, {bad}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        TEditorFixture f(c.Settings, c.CommandLine);
+        EXPECT_EQ(f.Asker().Errors.size(), 1);
+        EXPECT_EQ(f.Asker().ErrorsWithoutWindow.size(), 0);
+    }
+}
+
 TEST(FormMain, ZoomStepsDownForHugeAreas)
 {
     TEditorFixture f;

@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 QToolButton* ToolButton(QToolBar* bar, const char* name, const char* hint, QStyle::StandardPixmap icon,
@@ -322,7 +323,11 @@ bool TFormMain::ReportingErrors(const std::function<void()>& action)
         action();
         return true;
     } catch (const std::exception& e) {
-        m_asker->ShowError(this, QString::fromUtf8(e.what()));
+        // A message box before the window is on screen would stand on an empty desktop.
+        if (m_onScreen)
+            m_asker->ShowError(this, QString::fromUtf8(e.what()));
+        else
+            m_pendingErrors << QString::fromUtf8(e.what());
     }
     return false;
 }
@@ -333,6 +338,16 @@ void TFormMain::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    // The show event comes before the window is on screen: go on from the event loop.
+    QTimer::singleShot(0, this, &TFormMain::AfterFirstShow);
+}
+
+void TFormMain::AfterFirstShow()
+{
+    m_onScreen = true;
+    const QStringList errors = std::exchange(m_pendingErrors, {});
+    for (const QString& message : errors)
+        m_asker->ShowError(this, message);
     for (const QString& file : m_commandLineFiles)
         if (QFileInfo(file).isFile())
             ReportingErrors([&] { OpenFile(file); });

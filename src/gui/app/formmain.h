@@ -32,7 +32,7 @@ public:
     // Program end: writes the settings.
     ~TFormMain() override;
 
-    // Files named on the command line, opened when the window is first shown.
+    // Files named on the command line, opened once the window is first on screen.
     void SetCommandLineFiles(const QStringList& files) { m_commandLineFiles = files; }
 
     // --- documents and controllers
@@ -104,8 +104,11 @@ private:
     // The database questions at closing; true when the program may close.
     bool CloseQueryDatabases();
     // Runs an action whose failure is reported here (start-up and the close questions,
-    // where the failure must not end the program or close it).
+    // where the failure must not end the program or close it); before the window is on
+    // screen the report waits for it.
     bool ReportingErrors(const std::function<void()>& action);
+    // Reports what start-up could not do, then opens the command-line files.
+    void AfterFirstShow();
 
     int MainSplitterPos() const;
     void SetMainSplitterPos(int pos);
@@ -143,6 +146,8 @@ private:
     QTimer m_statusTimer;
     QStringList m_commandLineFiles;
     bool m_shownOnce = false;
+    bool m_onScreen = false;
+    QStringList m_pendingErrors;
     bool m_layoutApplied = false;
     int m_pendingMapaPos = 1;
     int m_zoomPercent = 100;
