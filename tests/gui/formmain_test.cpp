@@ -130,6 +130,37 @@ TEST(FormMain, MenusButtonsAndStatusCarryTheirTexts)
     EXPECT_EQ(f.Asker().Notices, QStringList{QStringLiteral("Hold CTRL to change SW-NE path to NW-SE.")});
 }
 
+TEST(FormMain, ButtonHintsLeaveTheStatusPanelsInPlace)
+{
+    TEditorFixture f;
+    TStatusPanels& status = f.Form().Status();
+    const auto panelsShown = [&] {
+        for (int i = 0; i < TStatusPanels::Count; ++i)
+            if (!status.Panel(i)->isVisible())
+                return false;
+        return true;
+    };
+    const auto hover = [&](QWidget* w, QEvent::Type type) {
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(w, type == QEvent::Enter ? static_cast<QEvent*>(&enter) : &leave);
+    };
+    const QString hint = QStringLiteral("Saves current area to a file");
+
+    hover(f.Button("tbSave"), QEvent::Enter);
+    EXPECT_TRUE(panelsShown());
+    EXPECT_EQ(status.Panel(TStatusPanels::Clipboard)->text(), hint);
+    hover(f.Button("tbSave"), QEvent::Leave);
+    EXPECT_EQ(status.Panel(TStatusPanels::Clipboard)->text(), QString());
+
+    // A dialog took the pointer away without a leave; the window's activation ends the hint.
+    hover(f.Button("tbSave"), QEvent::Enter);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&f.Form(), &activate);
+    EXPECT_TRUE(panelsShown());
+    EXPECT_EQ(status.Panel(TStatusPanels::Clipboard)->text(), QString());
+}
+
 TEST(FormMain, NewAfterZoomComesBackAtHundredPercentAndFifteenCells)
 {
     TEditorFixture f;

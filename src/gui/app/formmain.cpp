@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -355,7 +356,14 @@ void TFormMain::AfterFirstShow()
 
 bool TFormMain::event(QEvent* event)
 {
+    if (event->type() == QEvent::StatusTip) {
+        // The main window's own handling would put the hint over all eight panels.
+        m_status->ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
     if (event->type() == QEvent::WindowActivate) {
+        // Back from a dialog: the control whose hint was shown never saw the pointer leave.
+        m_status->ShowHint(QString());
         RepaintMap();
         if (!m_layoutApplied)
             m_store->ReadActivation(m_settings);

@@ -38,10 +38,25 @@ TStatusPanels::TStatusPanels(QStatusBar* bar)
 
 void TStatusPanels::SetText(int panel, const QString& text)
 {
-    m_labels[panel]->setText(text);
+    m_texts[panel] = text;
+    if (panel == Count - 1)
+        ShowLast();
+    else
+        m_labels[panel]->setText(text);
 }
 
 QString TStatusPanels::Text(int panel) const
 {
-    return m_labels[panel]->text();
+    return m_texts[panel];
+}
+
+void TStatusPanels::ShowHint(const QString& hint)
+{
+    m_hint = hint;
+    ShowLast();
+}
+
+void TStatusPanels::ShowLast()
+{
+    m_labels[Count - 1]->setText(m_hint.isEmpty() ? m_texts[Count - 1] : m_hint);
 }

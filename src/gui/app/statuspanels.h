@@ -1,5 +1,7 @@
 #pragma once
-// The eight panels of the main window's status bar, addressed by number.
+// The eight panels of the main window's status bar, addressed by number. The hint of the
+// control under the pointer shows in the last panel, over its notice, and never hides the
+// others.
 #include <QString>
 #include <array>
 
@@ -23,9 +25,16 @@ public:
     explicit TStatusPanels(QStatusBar* bar);
 
     void SetText(int panel, const QString& text);
+    // The panel's own text, whatever a hint covers.
     QString Text(int panel) const;
+    // An empty hint gives the last panel back its notice.
+    void ShowHint(const QString& hint);
     QLabel* Panel(int panel) const { return m_labels[panel]; }
 
 private:
+    void ShowLast();
+
     std::array<QLabel*, Count> m_labels{};
+    std::array<QString, Count> m_texts{};
+    QString m_hint;
 };
