@@ -77,6 +77,8 @@ void ReadRoom(TByteReader& r, TRoom& room, int version)
         r.ReadString(room.Short);
         const bool senses = version >= 11;
         const int32_t items = r.ReadCount(MinItemRecordSize(senses), sizeof(TItem), "an item count");
+        if (r.Present(items, MinItemRecordSize(senses)))
+            room.Items.reserve(static_cast<size_t>(items));
         for (int32_t i = 0; i < items; ++i) {
             TItem item;
             ReadItemRecord(r, item, senses);

@@ -4,7 +4,7 @@
 
 namespace {
 constexpr size_t kMaxStoredString = 65535;
-constexpr size_t kInflateChunk = size_t(1) << 16;
+constexpr size_t kInflateChunk = size_t(1) << 18;
 } // namespace
 
 void TByteWriter::WriteInt32(int32_t v)
@@ -51,7 +51,7 @@ void TByteReader::EndOfData() const
 
 void TByteReader::TooLarge() const
 {
-    throw EKbError("The file is too large: its content takes more than " + MiBText(m_limit) +
+    throw EKbError("The file is too large: its content takes more than " + SizeText(m_limit) +
                    ", the most a file may hold.");
 }
 
@@ -110,7 +110,8 @@ void TByteReader::ReadStringList(TStrings& list)
     ReadInt32(n);
     CheckCount(n, 4, sizeof(std::string), "a line count");
     list.clear();
-    // No reserve: the count is only a claim until the lines have been read.
+    if (n > 0 && Present(n, 4))
+        list.reserve(static_cast<size_t>(n));
     for (int32_t i = 0; i < n; ++i) {
         list.emplace_back();
         ReadString(list.back());
@@ -125,6 +126,11 @@ int32_t TByteReader::ReadCount(size_t minRecordSize, size_t recordMemory, const 
     return n < 0 ? 0 : n;
 }
 
+bool TByteReader::Present(int32_t count, size_t minRecordSize) const
+{
+    return uint64_t(count) * minRecordSize <= m_buffer.size() - m_pos;
+}
+
 void TByteReader::CheckCount(int32_t count, size_t minRecordSize, size_t recordMemory, const char* what)
 {
     if (count <= 0)
@@ -132,7 +138,7 @@ void TByteReader::CheckCount(int32_t count, size_t minRecordSize, size_t recordM
     // Each record's bytes are charged as they are read; its memory is charged here at once.
     const uint64_t memory = uint64_t(count) * recordMemory;
     if (uint64_t(count) * minRecordSize + memory > m_left)
-        throw EKbError(std::string("The file is damaged: ") + what + " exceeds the " + MiBText(m_limit) +
+        throw EKbError(std::string("The file is damaged: ") + what + " exceeds the " + SizeText(m_limit) +
                        " a file may hold.");
     Charge(static_cast<size_t>(memory));
 }

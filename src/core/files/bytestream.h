@@ -47,6 +47,10 @@ public:
     // once built; a count they cannot fit in is a damaged file. Negative counts mean none.
     int32_t ReadCount(size_t minRecordSize, size_t recordMemory, const char* what);
 
+    // Whether count records of minRecordSize bytes are inflated already: only then does
+    // reserving room for them cost no more than the data that is there.
+    bool Present(int32_t count, size_t minRecordSize) const;
+
     // After the last field: the rest of the stream must inflate cleanly to its end.
     void Finish();
 

@@ -12,7 +12,7 @@
 namespace {
 [[noreturn]] void TooLarge(const std::string& fileName, size_t maxBytes)
 {
-    throw EKbError("Cannot read file \"" + fileName + "\": it is larger than " + MiBText(maxBytes) +
+    throw EKbError("Cannot read file \"" + fileName + "\": it is larger than " + SizeText(maxBytes) +
                    ", the most a file may hold.");
 }
 

@@ -12,7 +12,7 @@ struct TLoadLimits {
     size_t MaxContentBytes = size_t(1) << 30;
 };
 
-// "256 MiB", for the messages that name a limit.
-std::string MiBText(size_t bytes);
+// "256 MiB", "1 GiB", for the messages that name a limit.
+std::string SizeText(size_t bytes);
 // Refuses a compressed image over the file limit.
 void CheckFileSize(size_t bytes, const TLoadLimits& limits);
