@@ -161,6 +161,28 @@ TEST(FormMain, ButtonHintsLeaveTheStatusPanelsInPlace)
     EXPECT_EQ(status.Panel(TStatusPanels::Clipboard)->text(), QString());
 }
 
+TEST(FormMain, DisabledToolbarButtonsLookDisabled)
+{
+    TEditorFixture f;
+    // Pixels as dark as an enabled icon's lines; a disabled button shows none.
+    const auto darkPixels = [](QWidget* w) {
+        const QImage image = w->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    for (const char* name : {"tbOptions", "tbSave", "tbUndo", "sbPen"}) {
+        SCOPED_TRACE(name);
+        QToolButton* b = f.Button(name);
+        ASSERT_FALSE(b->isEnabled());
+        EXPECT_EQ(darkPixels(b), 0);
+        b->setEnabled(true);
+        EXPECT_GT(darkPixels(b), 0);
+    }
+}
+
 TEST(FormMain, NewAfterZoomComesBackAtHundredPercentAndFifteenCells)
 {
     TEditorFixture f;

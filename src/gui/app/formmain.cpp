@@ -3,6 +3,7 @@
 #include "gui/app/aboutdialog.h"
 #include "gui/app/asker.h"
 #include "gui/app/databasepane.h"
+#include "gui/app/editorstyle.h"
 #include "gui/app/heapusage.h"
 #include "gui/app/statuspanels.h"
 #include "gui/map/handmode.h"
@@ -53,6 +54,7 @@ QString TFormMain::BaseCaption()
 TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsStore> store, QWidget* parent)
     : QMainWindow(parent), m_asker(std::move(asker)), m_store(std::move(store))
 {
+    TEditorStyle::Install();
     setObjectName(QStringLiteral("FormMain"));
     // Caption with the version; the design size before the settings say otherwise.
     setWindowTitle(BaseCaption());
