@@ -109,14 +109,28 @@ TEST(HandMode, WalkingKeysKeypadAndEdges)
         int Times;
         TGridPoint Active;
     } walk[] = {
-        {Qt::Key_3, Qt::KeypadModifier, 1, {3, 3}},
-        {Qt::Key_6, Qt::KeypadModifier, 1, {5, 3}},
-        {Qt::Key_7, Qt::KeypadModifier, 1, {3, 1}},
-        {Qt::Key_5, Qt::KeypadModifier, 1, {3, 1}},
-        {Qt::Key_2, {}, 1, {3, 1}}, // digits of the main keyboard do not walk
-        {Qt::Key_Right, {}, 8, {15, 1}},
-        {Qt::Key_PageDown, {}, 1, {15, 3}}, // south-east: only the row changes at the east edge
-        {Qt::Key_Up, {}, 2, {15, 1}},
+        // Every walking key once, each from a cell where no other direction reaches its target.
+        {Qt::Key_PageDown, {}, 2, {5, 5}},
+        {Qt::Key_Right, {}, 1, {7, 5}},
+        {Qt::Key_Down, {}, 1, {7, 7}},
+        {Qt::Key_Home, {}, 1, {5, 5}},
+        {Qt::Key_PageUp, {}, 1, {7, 3}},
+        {Qt::Key_End, {}, 1, {5, 5}},
+        {Qt::Key_Left, {}, 1, {3, 5}},
+        {Qt::Key_Up, {}, 1, {3, 3}},
+        {Qt::Key_3, Qt::KeypadModifier, 1, {5, 5}},
+        {Qt::Key_6, Qt::KeypadModifier, 1, {7, 5}},
+        {Qt::Key_2, Qt::KeypadModifier, 1, {7, 7}},
+        {Qt::Key_9, Qt::KeypadModifier, 1, {9, 5}},
+        {Qt::Key_1, Qt::KeypadModifier, 1, {7, 7}},
+        {Qt::Key_7, Qt::KeypadModifier, 1, {5, 5}},
+        {Qt::Key_4, Qt::KeypadModifier, 1, {3, 5}},
+        {Qt::Key_8, Qt::KeypadModifier, 1, {3, 3}},
+        {Qt::Key_5, Qt::KeypadModifier, 1, {3, 3}},
+        {Qt::Key_2, {}, 1, {3, 3}}, // digits of the main keyboard do not walk
+        {Qt::Key_Right, {}, 7, {15, 3}},
+        {Qt::Key_PageDown, {}, 1, {15, 5}}, // south-east: only the row changes at the east edge
+        {Qt::Key_Up, {}, 3, {15, 1}},
     };
     for (const auto& w : walk) {
         SCOPED_TRACE(w.Key);
