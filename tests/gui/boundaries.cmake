@@ -1,0 +1,22 @@
+# The subsystems of the editor talk to the documents and the core only: the map, the room
+# details and the documents include nothing of the folders named after them here.
+function(forbid folder)
+  file(GLOB_RECURSE sources ${SRC}/src/gui/${folder}/*.h ${SRC}/src/gui/${folder}/*.cpp)
+  if(NOT sources)
+    message(SEND_ERROR "no sources in src/gui/${folder}")
+  endif()
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"gui/")
+    foreach(line IN LISTS includes)
+      foreach(other IN LISTS ARGN)
+        if(line MATCHES "\"gui/${other}/")
+          message(SEND_ERROR "${source}: ${line}")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+endfunction()
+
+forbid(map room db app)
+forbid(room map db app)
+forbid(document map room db app)
