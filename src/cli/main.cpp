@@ -1,11 +1,9 @@
 // kesterbrandor-cli: the area and database files and the exports without a display.
 #include "cli/commands.h"
+#include "cli/stdoutbuffer.h"
 #include "cli/textcodec.h"
 #include "kberror.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -68,22 +66,6 @@ void CheckEncoding(const TCliArgs& args)
     }
 }
 
-// A full disk must not pass for a complete output: a truncated JSON would look whole. A
-// standard output that was closed before the start is no error when nothing was written.
-void CloseStandardOutput()
-{
-    std::cout.flush();
-    errno = 0;
-    bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
-    int err = errno;
-    if (std::fclose(stdout) != 0 && !failed && errno != EBADF) {
-        failed = true;
-        err = errno;
-    }
-    if (failed)
-        throw EKbError(std::string("Cannot write the standard output. ") + (err ? std::strerror(err) : "Write error."));
-}
-
 int Run(int argc, char** argv)
 {
     const TCliArgs args = ParseCliArgs(argc, argv);
@@ -102,9 +84,11 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    TStdoutBuffer out;
+    const TStdoutRedirect redirect(out);
     try {
         const int code = Run(argc, argv);
-        CloseStandardOutput();
+        out.Finish();
         return code;
     } catch (const ECliUsage& e) {
         std::cerr << e.what() << "\n" << kUsage;
