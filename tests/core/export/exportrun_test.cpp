@@ -351,26 +351,3 @@ TEST(ExportRun, FilesAreNeverWrittenThroughLinks)
         EXPECT_EQ(Read(outside / "a.c"), "precious");
     }
 }
-
-TEST(ExportRun, RoomsLinkOrPipeHeaderIsRefusedBeforeAnyFile)
-{
-    TTempDir tmp;
-    const fs::path dir = tmp.Path() / "forest", outside = tmp.Path() / "outside";
-    fs::create_directories(dir);
-    fs::create_directories(outside);
-    fs::create_directory_symlink(outside, dir / "rooms");
-    auto area = MakeForestArea();
-    std::string message = ErrorOf([&] { ExportToCFiles(*area, dir.string()); });
-    EXPECT_NE(message.find((dir / "rooms").string()), std::string::npos) << message;
-    EXPECT_TRUE(fs::is_empty(outside));
-    EXPECT_FALSE(fs::exists(dir / "forest.h"));
-
-    // A pipe as the header would hold the run for ever waiting for a reader.
-    fs::remove(dir / "rooms");
-    const TFifoWithReader fifo((dir / "forest.h").string());
-    message = ErrorOf([&] { ExportToCFiles(*area, dir.string()); });
-    EXPECT_NE(message.find((dir / "forest.h").string()), std::string::npos) << message;
-    EXPECT_TRUE(fs::is_fifo(dir / "forest.h"));
-    EXPECT_TRUE(fs::is_empty(dir / "rooms"));
-    EXPECT_TRUE(InPositionOrder(*area));
-}

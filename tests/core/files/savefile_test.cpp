@@ -1,4 +1,4 @@
-// The safe save every writer uses: links, permission bits and files that are not files.
+// The safe save every writer uses: through links, keeping permission bits.
 #include "files/savefile.h"
 #include "kberror.h"
 #include "testutil.h"
@@ -100,15 +100,4 @@ TEST(SaveFile, KeepsPermissionBitsAndRefusesReadOnlyFiles)
     EXPECT_NE(ErrorOf((tmp.Path() / "link").string()).find("read-only"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(tmp.Path() / "link"));
     EXPECT_EQ(Names(tmp.Path()).size(), std::size(cases) + 1); // no temporary file left
-}
-
-TEST(SaveFile, RefusesPipesDevicesAndDirectories)
-{
-    TTempDir tmp;
-    const TFifoWithReader fifo(tmp.File("pipe"));
-    fs::create_directory(tmp.Path() / "dir");
-    for (const std::string& target : {tmp.File("pipe"), tmp.File("dir")})
-        EXPECT_NE(ErrorOf(target).find(target), std::string::npos) << target;
-    EXPECT_TRUE(fs::is_fifo(tmp.Path() / "pipe"));
-    EXPECT_EQ(Names(tmp.Path()), (std::vector<std::string>{"dir", "pipe"}));
 }
