@@ -45,7 +45,7 @@ void ClickBuild(benchmark::State& state, std::unique_ptr<TRoomList> area, TGridP
             state.SkipWithError("no room was built");
 
         state.PauseTiming();
-        form.MapEditor().Undo();
+        form.Document().UndoEdit();
         QApplication::processEvents();
         state.ResumeTiming();
     }
