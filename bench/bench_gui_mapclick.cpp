@@ -1,7 +1,7 @@
 // A left click that builds a room, from the mouse events to the repainted map and the undo
 // mark, in the 100 x 100-room area; the baseline is the same click in an empty 15 x 15 area.
 #include "benchutil/generatedarea.h"
-#include "gui/app/asker.h"
+#include "gui/shared/asker.h"
 #include "gui/app/formmain.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"

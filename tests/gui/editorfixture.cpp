@@ -21,6 +21,18 @@ TAnswer TScriptedAsker::AskYesNoCancel(QWidget*, const QString& question)
     return a;
 }
 
+std::optional<QString> TScriptedAsker::AskText(QWidget*, const QString& question, const QString& text)
+{
+    TextQuestions << question + QLatin1Char('|') + text;
+    if (Texts.empty()) {
+        ADD_FAILURE() << "unexpected text prompt: " << question.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = Texts.front();
+    Texts.pop_front();
+    return answer;
+}
+
 void TScriptedAsker::ShowError(QWidget* parent, const QString& message)
 {
     Errors << message;

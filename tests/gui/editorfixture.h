@@ -1,7 +1,7 @@
 #pragma once
 // A real main window for GUI tests: its own settings file, scripted answers to every
 // question, and helpers that drive the map picture by cell.
-#include "gui/app/asker.h"
+#include "gui/shared/asker.h"
 #include "gui/app/formmain.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
@@ -18,17 +18,26 @@
 // unexpected question fails the test and answers Cancel.
 class TScriptedAsker : public TAsker {
 public:
-    std::deque<TAnswer> Answers;
+    std::deque<TAnswer> Answers; // for Yes/No/Cancel and Yes/No questions
+    std::deque<std::optional<QString>> Texts; // for text prompts; no value = cancel
     std::deque<QString> FileNames; // for open and save dialogs; empty string = cancel
     QStringList Questions;
     QStringList Notices;
+    QStringList Warnings;
+    QStringList TextQuestions; // "question|initial text"
     QStringList Errors;
     QStringList ErrorsWithoutWindow; // shown while their window was not on screen
     QStringList DialogTitles;
     QStringList DialogFilters;
 
     TAnswer AskYesNoCancel(QWidget*, const QString& question) override;
+    bool AskYesNo(QWidget* parent, const QString& question) override
+    {
+        return AskYesNoCancel(parent, question) == TAnswer::Yes;
+    }
     void Inform(QWidget*, const QString& message) override { Notices << message; }
+    void Warn(QWidget*, const QString& message) override { Warnings << message; }
+    std::optional<QString> AskText(QWidget*, const QString& question, const QString& text) override;
     void ShowError(QWidget* parent, const QString& message) override;
     QString AskOpenFileName(QWidget*, const TFileDialogSpec& setup) override { return NextFileName(setup); }
     QString AskSaveFileName(QWidget*, const TFileDialogSpec& setup, const QString&) override

@@ -4,6 +4,7 @@
 #include "gui/room/defaultroombar.h"
 #include "gui/room/defaultroomglyph.h"
 #include "gui/room/roompanel.h"
+#include "gui/shared/asker.h"
 #include "kberror.h"
 #include "model/roomlist.h"
 #include "render/mapcolors.h"
@@ -18,7 +19,8 @@
 TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
 {
     TAreaDocument document;
-    TRoomPanel panel(document, nullptr);
+    TMessageBoxAsker asker;
+    TRoomPanel panel(document, asker, nullptr);
     panel.show();
     auto* number = panel.findChild<QLineEdit*>(QStringLiteral("eNumber"));
     auto* shortLabel = panel.findChild<QLabel*>(QStringLiteral("lShort"));
@@ -52,7 +54,8 @@ TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
 TEST(RoomPanel, HeaderKeepsItsLayoutWithoutARoom)
 {
     TAreaDocument document;
-    TRoomPanel panel(document, nullptr);
+    TMessageBoxAsker asker;
+    TRoomPanel panel(document, asker, nullptr);
     panel.resize(600, 200);
     panel.show();
     const auto strip = [&] {

@@ -1,5 +1,5 @@
 #include "gui/app/aboutdialog.h"
-#include "gui/app/textprompt.h"
+#include "gui/shared/textprompt.h"
 
 #include <QApplication>
 #include <QLabel>

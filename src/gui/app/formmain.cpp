@@ -1,7 +1,7 @@
 #include "gui/app/formmain.h"
 
 #include "gui/app/aboutdialog.h"
-#include "gui/app/asker.h"
+#include "gui/shared/asker.h"
 #include "gui/app/databasepane.h"
 #include "gui/app/editorstyle.h"
 #include "gui/app/heapusage.h"
@@ -160,7 +160,7 @@ void TFormMain::CreateClient()
     m_aspMapa = new QSplitter(Qt::Vertical, m_aspMain);
     m_aspMapa->setObjectName(QStringLiteral("asp_mapa"));
     m_mapView = new TMapView(m_aspMapa);
-    m_roomPanel = new TRoomPanel(m_document, m_aspMapa);
+    m_roomPanel = new TRoomPanel(m_document, *m_asker, m_aspMapa);
     m_roomPanel->setMinimumHeight(m_roomPanel->HeaderHeight());
     m_aspMapa->addWidget(m_mapView);
     m_aspMapa->addWidget(m_roomPanel);

@@ -1,5 +1,5 @@
 // The area file commands of the main window: new, open, save, and the questions at closing.
-#include "gui/app/asker.h"
+#include "gui/shared/asker.h"
 #include "gui/app/formmain.h"
 #include "files/areasavename.h"
 

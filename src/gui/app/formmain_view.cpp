@@ -1,6 +1,6 @@
 // The main window's view side: zoom, picture and text exports, the panes and the settings.
 #include "export/textexport.h"
-#include "gui/app/asker.h"
+#include "gui/shared/asker.h"
 #include "gui/app/databasepane.h"
 #include "gui/app/formmain.h"
 #include "gui/app/statuspanels.h"

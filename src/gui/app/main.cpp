@@ -1,5 +1,5 @@
 #include "gui/app/application.h"
-#include "gui/app/asker.h"
+#include "gui/shared/asker.h"
 #include "gui/app/formmain.h"
 
 int main(int argc, char** argv)

@@ -2,6 +2,12 @@
 
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
+#include "gui/room/exitstab.h"
+#include "gui/room/itemstab.h"
+#include "gui/room/maintab.h"
+#include "gui/room/othertab.h"
+#include "gui/room/roomeditsite.h"
+#include "gui/room/scripttab.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,7 +33,8 @@ QLabel* BoldLabel(QWidget* parent, const char* name, const char* hint, const QCo
 }
 } // namespace
 
-TRoomPanel::TRoomPanel(TAreaDocument& document, QWidget* parent) : QWidget(parent), m_document(document)
+TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
+    : QWidget(parent), m_document(document), m_site(new TRoomEditSite(document, asker, this))
 {
     setObjectName(QStringLiteral("RoomDetails"));
     auto* layout = new QVBoxLayout(this);
@@ -83,11 +90,16 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, QWidget* parent) : QWidget(paren
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("pcRoom"));
-    for (const char* caption : {"Main", "Items", "Spec.Exits", "Other", "Script"}) {
-        auto* page = new QWidget(m_tabs);
-        page->setObjectName(QStringLiteral("ts") + QString::fromLatin1(caption).remove(QLatin1Char('.')));
-        m_tabs->addTab(page, QString::fromLatin1(caption));
-    }
+    m_main = new TMainTab(*m_site, m_tabs);
+    m_items = new TItemsTab(*m_site, m_tabs);
+    m_exits = new TExitsTab(*m_site, m_tabs);
+    m_other = new TOtherTab(*m_site, m_tabs);
+    m_script = new TScriptTab(*m_site, m_tabs);
+    m_tabs->addTab(m_main, QStringLiteral("Main"));
+    m_tabs->addTab(m_items, QStringLiteral("Items"));
+    m_tabs->addTab(m_exits, QStringLiteral("Spec.Exits"));
+    m_tabs->addTab(m_other, QStringLiteral("Other"));
+    m_tabs->addTab(m_script, QStringLiteral("Script"));
     layout->addWidget(m_tabs, 1);
 
     m_validation = new QListWidget(this);
@@ -140,18 +152,28 @@ void TRoomPanel::ShowRoom(TRoom* room)
         m_coordExits->hide();
         return;
     }
-    m_panelFilling = true;
+    m_site->Filling = true;
     m_number->show();
     m_short->show();
     m_coordExits->show();
     m_number->setText(QString::number(room->Number));
     m_short->setText(QLatin1Char(' ') + DocToQt(room->Short) + QLatin1Char(' '));
     UpdateActiveExits(room);
-    m_panelFilling = false;
+    m_main->ShowRoom();
+    m_items->ShowRoom();
+    m_other->ShowRoom();
+    m_exits->ShowRoom();
+    m_script->ShowRoom();
+    m_site->Filling = false;
 }
 
 void TRoomPanel::UpdateActiveExits(const TRoom* room)
 {
     if (room)
         m_coordExits->setText(CoordExitsText(*room));
+}
+
+bool TRoomPanel::PanelFilling() const
+{
+    return m_site->Filling;
 }

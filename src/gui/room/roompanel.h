@@ -12,11 +12,18 @@ class QListWidget;
 class QTabWidget;
 class QToolButton;
 class TAreaDocument;
+class TAsker;
+class TExitsTab;
+class TItemsTab;
+class TMainTab;
+class TOtherTab;
+class TRoomEditSite;
+class TScriptTab;
 
 class TRoomPanel : public QWidget {
     Q_OBJECT
 public:
-    TRoomPanel(TAreaDocument& document, QWidget* parent);
+    TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent);
 
     // The document's active room, shown and edited here; none hides the editors.
     TRoom* ActiveRoom() const;
@@ -25,7 +32,9 @@ public:
 
     // True while the panel fills the controls from a room, so that change reactions leave the
     // document alone.
-    bool PanelFilling() const { return m_panelFilling; }
+    bool PanelFilling() const;
+    // How the tabs reach the active room and record their edits.
+    TRoomEditSite& Site() const { return *m_site; }
 
     // Height of the header strip, which stays visible when the details are hidden.
     int HeaderHeight() const;
@@ -47,7 +56,6 @@ private:
     void UpdateEditorsVisible();
 
     TAreaDocument& m_document;
-    bool m_panelFilling = false;
     bool m_collapsed = false;
 
     QWidget* m_header;
@@ -56,6 +64,12 @@ private:
     QLabel* m_coordExits;
     QToolButton* m_hide;
     QToolButton* m_show;
+    TRoomEditSite* m_site;
     QTabWidget* m_tabs;
+    TMainTab* m_main;
+    TItemsTab* m_items;
+    TExitsTab* m_exits;
+    TOtherTab* m_other;
+    TScriptTab* m_script;
     QListWidget* m_validation;
 };

@@ -1,4 +1,5 @@
-#include "gui/app/asker.h"
+#include "gui/shared/asker.h"
+#include "gui/shared/textprompt.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -58,6 +59,22 @@ TAnswer TMessageBoxAsker::AskYesNoCancel(QWidget* parent, const QString& questio
     if (answer == QMessageBox::No)
         return TAnswer::No;
     return TAnswer::Cancel;
+}
+
+bool TMessageBoxAsker::AskYesNo(QWidget* parent, const QString& question)
+{
+    return QMessageBox::question(parent, Caption(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+void TMessageBoxAsker::Warn(QWidget* parent, const QString& message)
+{
+    QMessageBox::warning(parent, Caption(), message);
+}
+
+std::optional<QString> TMessageBoxAsker::AskText(QWidget* parent, const QString& question, const QString& text)
+{
+    return TFormText::Ask(parent ? parent->window() : nullptr, question, text);
 }
 
 void TMessageBoxAsker::Inform(QWidget* parent, const QString& message)

@@ -1,4 +1,4 @@
-#include "gui/app/textprompt.h"
+#include "gui/shared/textprompt.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
