@@ -68,3 +68,12 @@ void TRoomEditSite::SetAreaModified()
     else if (m_dialogArea)
         m_dialogArea->Modified = true;
 }
+
+void TRoomEditSite::ReplaceTemplate(const TRoom& room)
+{
+    if (!m_document)
+        return;
+    m_document->Templates().CurrentDefaultRoom().Assign(room);
+    m_document->SetModified(true);
+    emit m_document->TemplatesChanged();
+}

@@ -54,12 +54,17 @@ public:
     void AddMark();
     // Modified := true on the area exits lead into: the dialog's area too.
     void SetAreaModified();
+    // Panel: the current template becomes a full copy of room and its button picture is
+    // repainted; Modified, as the templates are saved with the area.
+    void ReplaceTemplate(const TRoom& room);
 
 signals:
     // The edited room's contents changed in a way other views show (the map's room colours).
     void RoomChanged(TRoom* room);
     // A short notice for the status bar (copy and paste counts).
     void Notice(const QString& text);
+    // A control done with a click hands the keyboard back to the map when it walks by keys.
+    void MapFocusWanted();
 
 private:
     TAreaDocument* m_document = nullptr;
