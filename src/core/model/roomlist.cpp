@@ -1,6 +1,9 @@
 #include "model/roomlist.h"
 
+#include "kberror.h"
+
 #include <algorithm>
+#include <limits>
 #include <cstdio>
 
 namespace {
@@ -251,6 +254,9 @@ std::string TRoomList::AscendingFileName(int32_t number) const
 
 void TRoomList::NewRoomCreated(TRoom& room, const TRoom* templateRoom)
 {
+    // Numbers are 32-bit in the file: past the largest one there is no number to give.
+    if (LastNumber == std::numeric_limits<int32_t>::max())
+        throw EKbError("The area has no room numbers left: the last one given is " + std::to_string(LastNumber) + ".");
     if (FileNameFormat == fnfXY)
         room.FileName = XYFileName(room.X, room.Y);
     ++LastNumber;
@@ -263,6 +269,6 @@ void TRoomList::NewRoomCreated(TRoom& room, const TRoom* templateRoom)
 
 void TRoomList::RoomErased(const TRoom& room)
 {
-    if (LastNumber == room.Number)
+    if (LastNumber == room.Number && LastNumber > std::numeric_limits<int32_t>::min())
         --LastNumber;
 }

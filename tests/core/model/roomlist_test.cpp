@@ -1,7 +1,9 @@
 #include "model/mapedit.h"
 #include "model/roomlist.h"
+#include "kberror.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 TRoom* Put(TRoomList& area, int x, int y, int number = 0)
@@ -218,6 +220,14 @@ TEST(RoomNaming, FormatsAndNumbers)
     EXPECT_EQ(area.LastNumber, 6);
     area.RoomErased(t);
     EXPECT_EQ(area.LastNumber, 5);
+
+    // The last 32-bit number given: a new room is refused before anything changes.
+    area.LastNumber = std::numeric_limits<int32_t>::max();
+    TRoom late;
+    late.FileName = "kept";
+    EXPECT_THROW(area.NewRoomCreated(late, nullptr), EKbError);
+    EXPECT_EQ(area.LastNumber, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(late.FileName, "kept");
 
     area.Clear();
     EXPECT_EQ(area.LastNumber, 0);
