@@ -72,6 +72,7 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     m_mainToolbar->addWidget(m_handMode->PenButton());
     m_tbTmp = ToolButton(m_mainToolbar, "tbTmp", "tmp", QStyle::SP_CustomBase, "tmp");
     WireDocument();
+    WireRoomDetails();
     ConnectCommands();
 
     // The empty area is the first snapshot.
@@ -243,7 +244,7 @@ void TFormMain::ConnectCommands()
     connect(m_handMode, &THandMode::Blinked, this, &TFormMain::AfterBlink);
 
     // Commands whose subsystems come later stay visible but unavailable.
-    for (QAction* a : {m.miToC, m.miUsingScript1, m.miValidate, m.miOptions, m.miDefaultRoom, m.miSentNew,
+    for (QAction* a : {m.miToC, m.miUsingScript1, m.miValidate, m.miOptions, m.miSentNew,
                        m.miSentOpen, m.miSentSave, m.miSentSaveAs, m.miSentImportArea, m.miSentImportFile,
                        m.miItemNew, m.miItemOpen, m.miItemSave, m.miItemSaveAs, m.miItemImportArea,
                        m.miItemImportFile})

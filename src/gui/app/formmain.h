@@ -18,6 +18,7 @@ class QToolButton;
 class TAsker;
 class TDatabasePane;
 class TDefaultRoomBar;
+class TFormRoom;
 class THandMode;
 class TMapEditor;
 class TMapView;
@@ -44,6 +45,7 @@ public:
     THandMode& HandMode() const { return *m_handMode; }
     TRoomPanel& RoomPanel() const { return *m_roomPanel; }
     TStatusPanels& Status() const { return *m_status; }
+    TFormRoom& FormRoom() const { return *m_formRoom; }
     TAsker& Asker() const { return *m_asker; }
     const TMainMenu& Menu() const { return m_menu; }
     int ZoomPercent() const { return m_zoomPercent; }
@@ -73,6 +75,8 @@ public:
     void ShowDetails();
     void ToggleDetails();
     bool DetailsHidden() const;
+    // View "Default room": the current template in the room dialog.
+    void EditDefaultRoom();
     void OpenSentencePane();
     void OpenItemPane();
     void CloseDatabasePane();
@@ -94,6 +98,7 @@ private:
     void WriteSettings();
 
     void WireDocument();
+    void WireRoomDetails();
     void SetCaptionFromFile(const QString& fileName);
     void ShowCursorCell(TGridPoint cell);
     void PaintDefaultRoomGlyphs();
@@ -141,6 +146,7 @@ private:
     TDatabasePane* m_databasePane = nullptr;
     std::unique_ptr<TStatusPanels> m_status;
     TMapEditor* m_mapEditor = nullptr;
+    TFormRoom* m_formRoom = nullptr;
     THandMode* m_handMode = nullptr;
 
     QTimer m_statusTimer;
