@@ -4,6 +4,7 @@
 #include "gui/room/defaultroombar.h"
 #include "gui/room/defaultroomglyph.h"
 #include "gui/room/roompanel.h"
+#include "gui/room/validationlist.h"
 #include "gui/shared/asker.h"
 #include "kberror.h"
 #include "model/roomlist.h"

@@ -71,6 +71,13 @@ std::string RoomSourceFileName(const TRoom& room)
     return room.FileName.find('.') == std::string::npos ? room.FileName + ".c" : room.FileName;
 }
 
+std::string SuggestedOutputDirectory(const std::string& fileName)
+{
+    const size_t slash = fileName.rfind('/');
+    const size_t stop = fileName.find('.', slash == std::string::npos ? 0 : slash + 1);
+    return stop == std::string::npos ? std::string() : fileName.substr(0, stop);
+}
+
 void PrepareOutputDirectory(const std::string& outputDirectory)
 {
     std::error_code ec;

@@ -8,6 +8,11 @@
 // The room's file in `rooms`: its FileName, with .c added when the name has no full stop.
 std::string RoomSourceFileName(const TRoom& room);
 
+// The folder the export commands offer for an area saved as fileName: the path up to the
+// first full stop of its last component (folders may carry full stops of their own), or
+// empty when that component has none. forest.arf offers forest.
+std::string SuggestedOutputDirectory(const std::string& fileName);
+
 // Removes what an earlier export into the directory left: AREANAME.h and the contents of
 // the `rooms` subdirectory, nothing else; symbolic links are removed as links and never
 // followed. When `rooms` itself is a link, nothing is removed (the run refuses it). Then

@@ -11,6 +11,7 @@
 #include "gui/map/mapview.h"
 #include "gui/room/defaultroombar.h"
 #include "gui/room/roompanel.h"
+#include "gui/room/validationlist.h"
 #include "version.h"
 
 #include <QApplication>
@@ -192,6 +193,10 @@ void TFormMain::ConnectCommands()
     // Export
     connect(m.miToBmp, &QAction::triggered, this, &TFormMain::ExportBmp);
     connect(m.miToText, &QAction::triggered, this, &TFormMain::ExportText);
+    connect(m.miToC, &QAction::triggered, this, [this] { ExportCode(false); });
+    connect(m.miUsingScript1, &QAction::triggered, this, [this] { ExportCode(true); });
+    connect(m.miValidate, &QAction::triggered, this, &TFormMain::Validate);
+    connect(m_roomPanel->ValidationList(), &TValidationList::RoomChosen, m_mapEditor, &TMapEditor::SelectRoom);
     // Edit
     connect(m.miUndo, &QAction::triggered, &m_document, &TAreaDocument::UndoEdit);
     connect(m_tbUndo, &QToolButton::clicked, &m_document, &TAreaDocument::UndoEdit);
@@ -244,7 +249,7 @@ void TFormMain::ConnectCommands()
     connect(m_handMode, &THandMode::Blinked, this, &TFormMain::AfterBlink);
 
     // Commands whose subsystems come later stay visible but unavailable.
-    for (QAction* a : {m.miToC, m.miUsingScript1, m.miValidate, m.miOptions, m.miSentNew,
+    for (QAction* a : {m.miOptions, m.miSentNew,
                        m.miSentOpen, m.miSentSave, m.miSentSaveAs, m.miSentImportArea, m.miSentImportFile,
                        m.miItemNew, m.miItemOpen, m.miItemSave, m.miItemSaveAs, m.miItemImportArea,
                        m.miItemImportFile})

@@ -67,6 +67,10 @@ public:
     void ExportBmp();
     // The plain-text export with its save dialog.
     void ExportText();
+    // "to .c files" (fixed layout) or "Using Script1": asks for the folder, then exports.
+    void ExportCode(bool usingScript);
+    // Checks the area and lists the findings under the room details.
+    void Validate();
     void tbHelpClick();
     void AddMarkNotify();
 

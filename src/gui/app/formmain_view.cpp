@@ -8,13 +8,13 @@
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
 #include "gui/room/roompanel.h"
+#include "gui/room/validationlist.h"
 #include "render/mappainter.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QScreen>
 #include <QSplitter>
 #include <QToolButton>

@@ -206,6 +206,16 @@ void TMapEditor::ChooseRoom(TRoom* room, bool fromMouse)
     m_document.AddMark();
 }
 
+void TMapEditor::SelectRoom(TRoom* room)
+{
+    m_view.PaintActive(false, m_state.ActiveCell);
+    m_state.PrevActiveCell = m_state.ActiveCell;
+    m_state.ActiveCell = room->Cell();
+    m_document.SetActiveRoom(room);
+    m_view.PaintActive(true, m_state.ActiveCell);
+    m_view.ScrollTo(m_state.ActiveCell);
+}
+
 void TMapEditor::RefreshActiveRoom()
 {
     m_document.SetActiveRoom(m_document.Area().RoomAt(m_state.ActiveCell));

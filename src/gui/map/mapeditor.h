@@ -66,6 +66,9 @@ public:
 
     // The room on the active cell becomes the active room.
     void RefreshActiveRoom();
+    // Makes the room the active one chosen from elsewhere (the validation report): the frame
+    // moves to its cell and the map scrolls to it.
+    void SelectRoom(TRoom* room);
 
     // The system beep of a failed link gesture; replaceable so that tests can count it.
     std::function<void()> Beep;

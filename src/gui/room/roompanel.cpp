@@ -8,11 +8,12 @@
 #include "gui/room/othertab.h"
 #include "gui/room/roomeditsite.h"
 #include "gui/room/scripttab.h"
+#include "gui/room/validationlist.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -88,7 +89,11 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
     // The strip stays at the top when the editors below it are hidden.
     layout->addWidget(m_header, 0, Qt::AlignTop);
 
-    m_tabs = new QTabWidget(this);
+    // The validation list lies under the tabs, with a splitter directly above it.
+    m_validationSplitter = new QSplitter(Qt::Vertical, this);
+    m_validationSplitter->setObjectName(QStringLiteral("aspValidation"));
+    m_validationSplitter->setChildrenCollapsible(false);
+    m_tabs = new QTabWidget(m_validationSplitter);
     m_tabs->setObjectName(QStringLiteral("pcRoom"));
     m_main = new TMainTab(*m_site, m_tabs);
     m_items = new TItemsTab(*m_site, m_tabs);
@@ -100,12 +105,12 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
     m_tabs->addTab(m_exits, QStringLiteral("Spec.Exits"));
     m_tabs->addTab(m_other, QStringLiteral("Other"));
     m_tabs->addTab(m_script, QStringLiteral("Script"));
-    layout->addWidget(m_tabs, 1);
-
-    m_validation = new QListWidget(this);
-    m_validation->setObjectName(QStringLiteral("lbValidation"));
+    m_validation = new TValidationList(m_document, m_validationSplitter);
     m_validation->hide();
-    layout->addWidget(m_validation);
+    m_validationSplitter->addWidget(m_tabs);
+    m_validationSplitter->addWidget(m_validation);
+    m_validationSplitter->setStretchFactor(0, 1);
+    layout->addWidget(m_validationSplitter, 1);
 
     connect(m_hide, &QToolButton::clicked, this, &TRoomPanel::HideDetailsClicked);
     connect(m_show, &QToolButton::clicked, this, &TRoomPanel::ShowDetailsClicked);

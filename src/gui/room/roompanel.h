@@ -8,7 +8,7 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QSplitter;
 class QTabWidget;
 class QToolButton;
 class TAreaDocument;
@@ -19,6 +19,7 @@ class TMainTab;
 class TOtherTab;
 class TRoomEditSite;
 class TScriptTab;
+class TValidationList;
 
 class TRoomPanel : public QWidget {
     Q_OBJECT
@@ -42,7 +43,9 @@ public:
     void SetCollapsed(bool collapsed);
     bool Collapsed() const { return m_collapsed; }
     QTabWidget* Tabs() const { return m_tabs; }
-    QListWidget* ValidationList() const { return m_validation; }
+    TValidationList* ValidationList() const { return m_validation; }
+    // The splitter between the tabs and the validation list below them.
+    QSplitter* ValidationSplitter() const { return m_validationSplitter; }
 
     // Text of the coordinates-and-exits label for a room: " C:R   exits ".
     static QString CoordExitsText(const TRoom& room);
@@ -71,5 +74,6 @@ private:
     TExitsTab* m_exits;
     TOtherTab* m_other;
     TScriptTab* m_script;
-    QListWidget* m_validation;
+    QSplitter* m_validationSplitter;
+    TValidationList* m_validation;
 };

@@ -244,6 +244,23 @@ TEST(ExportRun, RoomFileNames)
     EXPECT_NE(Read(rooms / "twin.c").find("SetShort(\"second twin\")"), std::string::npos);
 }
 
+TEST(ExportRun, SuggestedOutputDirectory)
+{
+    const struct {
+        const char* FileName;
+        const char* Suggested;
+    } cases[] = {
+        {"Noname.arf", "Noname"},
+        {"/home/areas/forest.arf", "/home/areas/forest"},
+        {"/home/areas/forest.old.arf", "/home/areas/forest"},
+        {"/home/j.doe/areas.v2/forest.arf", "/home/j.doe/areas.v2/forest"},
+        {"/home/j.doe/forest", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SuggestedOutputDirectory(c.FileName), c.Suggested) << c.FileName;
+}
+
 TEST(ExportRun, FailureStopsTheRunKeepsFinishedFilesAndRestoresTheOrder)
 {
     TTempDir tmp;
