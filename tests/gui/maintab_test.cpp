@@ -1,6 +1,7 @@
 // The "Main" and "Other" tabs of the room details on the real window: when the room is
 // written, when Modified is set and a mark recorded, marker colours, F5 and "to default".
 #include "editorfixture.h"
+#include "gui/map/handmode.h"
 #include "gui/room/roompanel.h"
 #include "model/text.h"
 #include "render/mapcolors.h"
@@ -141,6 +142,15 @@ TEST(MainTab, DescriptionsShowJoinedAndKeepTheirLinesUntilTyped)
     QTest::keyClicks(memo, QStringLiteral("Cold."));
     d.Leave(memo);
     EXPECT_EQ(d.Room().Descriptions[0].Text, (TStrings{"The hall is dark.!", "Cold."}));
+
+    // Resizing flows the text anew as one line; the description waits for leaving.
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, QStringLiteral("Wet."));
+    memo->resize(memo->width() - 30, memo->height());
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("The hall is dark.! Cold. Wet."));
+    EXPECT_EQ(d.Room().Descriptions[0].Text, (TStrings{"The hall is dark.!", "Cold."}));
 }
 
 TEST(MainTab, AreaTypeClickMarksTheSnapshotAsModifiedAndRecolours)
@@ -169,6 +179,12 @@ TEST(MainTab, AreaTypeClickMarksTheSnapshotAsModifiedAndRecolours)
     EXPECT_GT(d.Get<QCheckBox>("chbCity")->x(), forest->x());
     EXPECT_EQ(d.Get<QCheckBox>("chbCity")->y(), d.Get<QCheckBox>("chbPlain")->y());
     EXPECT_EQ(d.Get<QCheckBox>("chbUnderground")->text(), QStringLiteral("Undergr."));
+
+    // Walking by keys goes on after a click on a box.
+    d.f.Form().HandMode().ModeButton()->click();
+    ClickBox(forest);
+    EXPECT_TRUE(d.f.Canvas()->hasFocus());
+    EXPECT_EQ(d.Room().AreaTypes, 0u);
 }
 
 TEST(MainTab, F5CopiesFieldsIntoTheTemplateWithModifiedAndNoMark)

@@ -19,7 +19,8 @@ TStrings MemoLines(const QPlainTextEdit& memo)
 
 std::string MemoText(const QPlainTextEdit& memo)
 {
-    return QtToDoc(memo.toPlainText());
+    QString text = memo.toPlainText();
+    return QtToDoc(text.replace(QLatin1Char('\n'), QLatin1String("\r\n")));
 }
 
 QString LinesText(const TStrings& lines)

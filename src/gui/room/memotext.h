@@ -9,7 +9,7 @@ class QPlainTextEdit;
 
 // One line per hard line break; an empty memo holds no line.
 TStrings MemoLines(const QPlainTextEdit& memo);
-// The memo's text as typed, in document bytes.
+// The memo's text as typed, in document bytes, its hard line breaks as CR LF.
 std::string MemoText(const QPlainTextEdit& memo);
 // The lines as stored, one per memo line.
 QString LinesText(const TStrings& lines);
