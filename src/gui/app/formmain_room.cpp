@@ -1,6 +1,7 @@
 // The main window's room side: the room details' edits shown on the map, and the current
 // default room edited in the room dialog.
 #include "gui/app/formmain.h"
+#include "gui/app/statuspanels.h"
 #include "gui/document/doctext.h"
 #include "gui/map/handmode.h"
 #include "gui/map/mapview.h"
@@ -22,6 +23,9 @@ void TFormMain::WireRoomDetails()
         if (m_handMode->HandModeOn())
             m_mapView->Canvas()->setFocus();
     });
+    // The dialog's copy and paste counts show where the panel's do.
+    connect(&m_formRoom->Site(), &TRoomEditSite::Notice, this,
+            [this](const QString& text) { m_status->SetText(TStatusPanels::Clipboard, text); });
     connect(m_menu.miDefaultRoom, &QAction::triggered, this, &TFormMain::EditDefaultRoom);
 }
 

@@ -30,6 +30,8 @@ public:
     // Loads a copy of room into the editors, on the "Main" tab.
     void Prepare(const TRoom& room);
     const TRoom& WorkRoom() const { return *m_workRoom; }
+    // How the tabs reach the work room; its notices belong in the main window's status bar.
+    TRoomEditSite& Site() const { return *m_site; }
 
     // "&Save": the area types are read from their boxes, then the dialog closes with OK.
     void accept() override;
