@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 QPushButton* ExitButton(QWidget* parent, const char* name, const char* caption, const char* hint)
@@ -32,10 +33,17 @@ QPushButton* ExitButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-QString TargetEntry(const TRoom& room)
+// "12 Old mill (mill1)": built in document text and converted once, as a large area has
+// thousands of them for every exit shown.
+QString TargetEntry(const TRoom& room, std::string& buffer)
 {
-    return QString::number(room.Number) + QLatin1Char(' ') + DocToQt(room.Short) + QStringLiteral(" (") +
-           DocToQt(room.FileName) + QLatin1Char(')');
+    buffer = std::to_string(room.Number);
+    buffer += ' ';
+    buffer += room.Short;
+    buffer += " (";
+    buffer += room.FileName;
+    buffer += ')';
+    return DocToQt(buffer);
 }
 } // namespace
 
@@ -188,8 +196,9 @@ void TExitsTab::FillExits()
     if (TRoomList* area = m_site.Area()) {
         entries.reserve(area->Count());
         area->SortByNumber();
+        std::string buffer;
         for (int i = 0; i < area->Count(); ++i)
-            entries << TargetEntry((*area)[i]);
+            entries << TargetEntry((*area)[i], buffer);
         // Finding rooms by position relies on this order.
         area->SortByPosition();
     }
