@@ -147,3 +147,22 @@ TEST(FormRoom, DefaultRoomCommandSavesIntoTheTemplateOrCancels)
     EXPECT_TRUE(form.HandMode().KeyCursorRefresh);
     EXPECT_EQ(form.Document().Undo().Count(), marks);
 }
+
+TEST(FormRoom, CancelKeepsTheTemplateButNotAnExitEditsModified)
+{
+    TEditorFixture f;
+    TFormMain& form = f.Form();
+    const TRoom before = form.DefaultRooms().CurrentDefaultRoom();
+    ASSERT_FALSE(f.Button("tbSave")->isEnabled());
+    EditDefaultRoom(form, [&](TFormRoom& dialog) {
+        Type(dialog, "eShort", QStringLiteral("Camp"));
+        Get<QTabWidget>(dialog, "pcRoom")->setCurrentIndex(2);
+        f.Asker().Texts.push_back(QStringLiteral("hatch"));
+        QTest::mouseClick(Get<QPushButton>(dialog, "bbExitAdd"), Qt::LeftButton);
+        ASSERT_EQ(dialog.WorkRoom().Exits.size(), 1u);
+        QTest::mouseClick(Get<QPushButton>(dialog, "bbCancel"), Qt::LeftButton);
+    });
+    EXPECT_EQ(form.DefaultRooms().CurrentDefaultRoom(), before);
+    EXPECT_TRUE(f.Area().Modified);
+    EXPECT_TRUE(f.Button("tbSave")->isEnabled()) << "the flag set inside the dialog is announced";
+}
