@@ -10,6 +10,7 @@
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
 #include "gui/room/defaultroombar.h"
+#include "gui/room/roomeditsite.h"
 #include "gui/room/roompanel.h"
 #include "gui/room/validationlist.h"
 #include "version.h"
@@ -241,6 +242,8 @@ void TFormMain::ConnectCommands()
             [this] { m_roomPanel->SetCollapsed(DetailsHidden()); });
     connect(m_roomPanel, &TRoomPanel::HideDetailsClicked, this, &TFormMain::HideDetails);
     connect(m_roomPanel, &TRoomPanel::ShowDetailsClicked, this, &TFormMain::ShowDetails);
+    connect(&m_roomPanel->Site(), &TRoomEditSite::Notice, this,
+            [this](const QString& text) { m_status->SetText(TStatusPanels::Clipboard, text); });
     // Toolbar
     connect(m_cbZoom, &QComboBox::activated, this, [this] { cbZoomChange(true); });
     connect(m_tbHelp, &QToolButton::clicked, this, &TFormMain::tbHelpClick);
