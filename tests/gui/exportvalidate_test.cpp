@@ -179,6 +179,10 @@ TEST(ValidateCommand, ListsFindingsAndAClickChoosesTheRoom)
     EXPECT_EQ(w.MapView().Canvas()->ActiveFrameCell(), (TGridPoint{59, 59}));
     EXPECT_TRUE(w.MapView().VisiblePixels().contains(w.MapView().CellInner({59, 59})));
     EXPECT_FALSE(f.Area().Modified);
+    // The keys walk the lines as clicks do.
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(w.Document().ActiveRoom(), f.Area().RoomAt({3, 1}));
+    EXPECT_EQ(w.MapView().Canvas()->ActiveFrameCell(), (TGridPoint{3, 1}));
 
     // The report is a snapshot: a line whose room has gone since leads nowhere.
     w.Document().SetActiveRoom(nullptr);

@@ -27,6 +27,14 @@ void TValidationList::ShowReport(TValidationReport report)
         addItem(DocToQt(line.Text()));
 }
 
+void TValidationList::keyPressEvent(QKeyEvent* event)
+{
+    const int row = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != row)
+        lbValidationClick();
+}
+
 void TValidationList::lbValidationClick()
 {
     const int row = currentRow();

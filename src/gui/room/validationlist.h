@@ -23,6 +23,10 @@ signals:
     // become the active one, framed and scrolled into view on the map.
     void RoomChosen(TRoom* room);
 
+protected:
+    // Walking the lines with the keys chooses rooms as clicks do.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void lbValidationClick();
 
