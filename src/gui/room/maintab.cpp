@@ -1,6 +1,7 @@
 #include "gui/room/maintab.h"
 
 #include "gui/document/doctext.h"
+#include "gui/room/fieldevents.h"
 #include "gui/room/markercolour.h"
 #include "gui/room/memotext.h"
 #include "gui/room/roomeditsite.h"
@@ -14,13 +15,13 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 QLineEdit* Field(QWidget* parent, const char* name, const char* caption)
@@ -29,25 +30,6 @@ QLineEdit* Field(QWidget* parent, const char* name, const char* caption)
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(QString::fromLatin1(caption));
     return edit;
-}
-
-// F5 also toggles the details, which hides this tab and takes the focus before the key comes
-// up: the copy into the template is made when the key goes down, before the menu acts.
-bool IsF5Down(const QEvent* event)
-{
-    if (event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->key() == Qt::Key_F5 && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat();
-}
-
-// Leaving a field: not for its own pop-up menu, nor for another window coming to the front.
-bool IsLeaving(const QEvent* event)
-{
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 } // namespace
 

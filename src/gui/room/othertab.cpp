@@ -1,14 +1,15 @@
 #include "gui/room/othertab.h"
 
+#include "gui/room/fieldevents.h"
 #include "gui/room/markercolour.h"
 #include "gui/room/roomeditsite.h"
 #include "model/room.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 constexpr const char* kNames[3][2] = {{"seDay", "Day"}, {"seNight", "Night"}, {"seAmbient", "Ambient"}};
@@ -47,16 +48,10 @@ bool TOtherTab::eventFilter(QObject* watched, QEvent* event)
     for (int i = 0; i < 3; ++i) {
         if (watched != m_lights[i])
             continue;
-        if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_site.Filling)
-                LightExit(i);
-        } else if (event->type() == QEvent::ShortcutOverride && !m_site.InDialog()) {
-            // On the way down: the same stroke's menu command may hide the field.
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F5 && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat())
-                LightF5(i);
-        }
+        if (IsLeaving(event) && !m_site.Filling)
+            LightExit(i);
+        else if (IsF5Down(event) && !m_site.InDialog())
+            LightF5(i);
     }
     return QWidget::eventFilter(watched, event);
 }
