@@ -358,6 +358,9 @@ TEST(ItemsTab, UndoAndRedoNeverLeaveADanglingActiveItem)
     // The rename after the refill met the first item.
     EXPECT_TRUE(p.f.Asker().TextQuestions.contains("Edit item ID|door"));
     EXPECT_EQ(Ids(p.Active()), QStringList({"key", "torch", "key"}));
+    // The window closes with a memo still being typed in: leaving it must not outlive the area.
+    c.Memo("mItemDescr")->setFocus();
+    QTest::keyClicks(c.Memo("mItemDescr"), "y");
 }
 
 // The room dialog's tab edits its own room and records nothing.

@@ -111,6 +111,9 @@ TFormMain::~TFormMain()
 {
     qApp->removeEventFilter(m_handMode);
     WriteSettings();
+    // Hidden while the documents live: a field still being typed in is left now, and what it
+    // stores goes into the area, not into freed memory.
+    hide();
     // The controllers go first: the widgets they listen to outlive the documents and the
     // status panels, which are members.
     delete m_handMode;
