@@ -16,15 +16,6 @@ namespace {
 const std::string kEpoch = "SOURCE_DATE_EPOCH=1764892800";
 TCommandResult Cli(const std::vector<std::string>& args) { return RunCommand(KB_CLI_PATH, args, {kEpoch}); }
 std::string Example() { return std::string(KB_SOURCE_DIR) + "/examples/forest.arf"; }
-
-// Relative path -> bytes of every file below dir.
-std::map<std::string, std::string> Tree(const fs::path& dir)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        files[fs::relative(e.path(), dir).string()] = e.is_regular_file() ? ReadFileBytes(e.path().string()) : "<dir>";
-    return files;
-}
 } // namespace
 
 TEST(CliExport, SecondExportReplacesTheFirstAndKeepsTheUsersFiles)
@@ -34,7 +25,7 @@ TEST(CliExport, SecondExportReplacesTheFirstAndKeepsTheUsersFiles)
     const auto first = Cli({"export", Example(), out.string()});
     ASSERT_EQ(first.ExitCode, 0) << first.Err;
     EXPECT_EQ(first.Out, "Export done.\n");
-    EXPECT_EQ(Tree(out).size(), 8u); // forest.h, rooms and six room files
+    EXPECT_EQ(DirectoryTree(out).size(), 8u); // forest.h, rooms and six room files
     WriteFileBytes((out / "notes.txt").string(), "my notes");
     WriteFileBytes((out / "rooms" / "stale.c").string(), "from an older export");
 
@@ -46,9 +37,9 @@ TEST(CliExport, SecondExportReplacesTheFirstAndKeepsTheUsersFiles)
     const fs::path fresh = tmp.Path() / "fresh" / "forest";
     fs::create_directories(fresh.parent_path());
     ASSERT_EQ(Cli({"export", Example(), fresh.string(), "--script"}).ExitCode, 0);
-    auto expected = Tree(fresh);
+    auto expected = DirectoryTree(fresh);
     expected["notes.txt"] = "my notes";
-    EXPECT_EQ(Tree(out), expected);
+    EXPECT_EQ(DirectoryTree(out), expected);
     EXPECT_NE(expected["rooms/clearing.c"].find("// end of script\r\n"), std::string::npos);
     EXPECT_NE(expected["rooms/clearing.c"].find(", 05.12.2025\r\n"), std::string::npos);
 }
@@ -96,7 +87,7 @@ TEST(CliExport, LinkedRoomsFolderOrPipeHeaderIsRefused)
     EXPECT_EQ(failed.ExitCode, 3);
     EXPECT_NE(failed.Err.find((out / "rooms").string()), std::string::npos) << failed.Err;
     EXPECT_TRUE(failed.Out.empty());
-    EXPECT_EQ(Tree(elsewhere), (std::map<std::string, std::string>{{"clearing.c", "not the export's"}}));
+    EXPECT_EQ(DirectoryTree(elsewhere), (std::map<std::string, std::string>{{"clearing.c", "not the export's"}}));
     EXPECT_EQ(ReadFileBytes((out / "forest.h").string()), "from the earlier export");
 
     fs::remove(out / "rooms");

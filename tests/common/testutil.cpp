@@ -40,6 +40,14 @@ std::string ReadFileBytes(const std::string& path)
     return ss.str();
 }
 
+std::map<std::string, std::string> DirectoryTree(const fs::path& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        files[fs::relative(e.path(), dir).string()] = e.is_regular_file() ? ReadFileBytes(e.path().string()) : "<dir>";
+    return files;
+}
+
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream f(path, std::ios::binary | std::ios::trunc);

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the core tests.
 #include <filesystem>
+#include <map>
 #include <sys/resource.h>
 #include <string>
 
@@ -19,6 +20,8 @@ private:
 };
 
 std::string ReadFileBytes(const std::string& path);
+// Every file and folder below dir, by relative path: the bytes of files, "<dir>" for folders.
+std::map<std::string, std::string> DirectoryTree(const std::filesystem::path& dir);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // The project's source folder (for examples), from KB_SOURCE_DIR.
 std::filesystem::path SourceDir();
