@@ -102,6 +102,7 @@ TItemsTab::TItemsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
 
     auto* details = new QGroupBox(QStringLiteral("Details"), this);
     details->setObjectName(QStringLiteral("gbDetails"));
+    details->setAccessibleName(QStringLiteral("Item details"));
     layout->addWidget(details, 2);
     auto* detailsLayout = new QVBoxLayout(details);
     auto* synonymBar = new QHBoxLayout;
@@ -147,6 +148,12 @@ TItemsTab::TItemsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
             m_site.SetModified();
     });
     OnChangeItem();
+}
+
+TItemsTab::~TItemsTab()
+{
+    // A memo that loses the focus while the widgets go down has nowhere to store its text.
+    disconnect(m_texts, nullptr, this, nullptr);
 }
 
 void TItemsTab::ShowRoom()

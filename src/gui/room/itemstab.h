@@ -6,7 +6,7 @@
 
 class QAbstractButton;
 class QListWidget;
-class TItem;
+struct TItem;
 class TItemTextTabs;
 class TRoomEditSite;
 
@@ -14,6 +14,7 @@ class TItemsTab : public QWidget {
     Q_OBJECT
 public:
     TItemsTab(TRoomEditSite& site, QWidget* parent);
+    ~TItemsTab() override;
 
     // Fills the controls from the site's room (none: leaves them alone).
     void ShowRoom();
