@@ -17,77 +17,69 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The main window with the room on (1, 1) active and the "Script" tab open.
-struct TScriptPanel {
-    explicit TScriptPanel(const TStrings& script, bool enabled)
-    {
-        room = PlaceRoom(f.Area(), {1, 1});
-        room->Script = script;
-        room->ScriptEnabled = enabled;
-        f.Area().ScriptTemplate = {"// template", "", "$_SHORT_$"};
-        f.Area().Modified = false;
-        f.Form().Document().AddMark();
-        f.Click({1, 1});
-        QTest::mouseClick(f.Button("sbShowDetails"), Qt::LeftButton);
-        TRoomPanel& panel = f.Form().RoomPanel();
-        tab = panel.findChild<TScriptTab*>(QStringLiteral("tsScript"));
-        panel.Tabs()->setCurrentWidget(tab);
-        editor = tab->findChild<QsciScintilla*>(QStringLiteral("mScript"));
-        enable = tab->findChild<QPushButton*>(QStringLiteral("bbScriptEnable"));
-        marks = Marks();
-    }
-    int Marks() { return f.Form().Document().Undo().Count(); }
-    TRoom* Room() { return f.Form().Document().ActiveRoom(); }
-    // Right click in the editor, then a click on the pop-up's command.
-    void Popup(const char* command)
-    {
-        const QPoint at = editor->viewport()->rect().center();
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, editor->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(editor->viewport(), &menu);
-        QMenu* popup = tab->PopupMenu();
-        ASSERT_TRUE(popup->isVisible());
-        QAction* action = popup->findChild<QAction*>(QLatin1String(command));
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(action).center());
-    }
-    void LeaveEditor() { f.Canvas()->setFocus(); }
-
-    TEditorFixture f;
-    TRoom* room = nullptr;
-    TScriptTab* tab = nullptr;
-    QsciScintilla* editor = nullptr;
-    QPushButton* enable = nullptr;
-    int marks = 0;
-};
+const TStrings Template = {"// template", "", "$_SHORT_$"};
 
 QString Shown(const TStrings& lines)
 {
     return QString::fromStdString(JoinLinesCRLF(lines));
 }
+
+// The main window with the room on (1, 1) active and the "Script" tab open.
+struct TScriptPanel {
+    TScriptPanel(const TStrings& script, bool enabled)
+    {
+        TRoom* room = PlaceRoom(f.Area(), {1, 1});
+        room->Script = script;
+        room->ScriptEnabled = enabled;
+        f.Area().ScriptTemplate = Template;
+        f.Area().Modified = false;
+        f.Form().Document().AddMark();
+        f.Click({1, 1});
+        QTest::mouseClick(f.Button("sbShowDetails"), Qt::LeftButton);
+        f.Form().RoomPanel().Tabs()->setCurrentWidget(tab);
+        marks = Marks();
+    }
+    int Marks() { return f.Form().Document().Undo().Count(); }
+    const TRoom& Room() { return *f.Form().Document().ActiveRoom(); }
+    // Into the editor, the pop-up menu opened there, and a click on its command.
+    void Popup(const char* command)
+    {
+        editor->setFocus();
+        const QPoint at = editor->viewport()->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, editor->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(editor->viewport(), &menu);
+        QMenu* popup = tab->PopupMenu();
+        ASSERT_TRUE(popup->isVisible());
+        QTest::mouseClick(popup, Qt::LeftButton, {},
+                          popup->actionGeometry(popup->findChild<QAction*>(QLatin1String(command))).center());
+    }
+    void LeaveEditor() { f.Canvas()->setFocus(); }
+
+    TEditorFixture f;
+    TScriptTab* tab = f.Form().findChild<TScriptTab*>(QStringLiteral("tsScript"));
+    QsciScintilla* editor = tab->findChild<QsciScintilla*>(QStringLiteral("mScript"));
+    QPushButton* enable = tab->findChild<QPushButton*>(QStringLiteral("bbScriptEnable"));
+    int marks = 0;
+};
 } // namespace
 
 TEST(ScriptTab, EnableShowsTheRoomsScriptOrTheAreaTemplateWhenBlank)
 {
     const TStrings own = {"inherit ROOM;", "  $_LONG_$"};
-    const TStrings templ = {"// template", "", "$_SHORT_$"};
-    struct TCase {
-        TStrings script;
-        TStrings shown;
-    };
-    for (const TCase& c : {TCase{{}, templ}, TCase{{" ", "\t", ""}, templ}, TCase{own, own}}) {
-        SCOPED_TRACE(Shown(c.script).toStdString());
-        TScriptPanel p(c.script, false);
-        EXPECT_TRUE(p.enable->isVisible());
-        EXPECT_FALSE(p.editor->isVisible());
+    for (const auto& [script, shown] : {std::pair{TStrings{}, Template}, std::pair{TStrings{" ", "\t", ""}, Template},
+                                        std::pair{own, own}}) {
+        SCOPED_TRACE(Shown(script).toStdString());
+        TScriptPanel p(script, false);
+        EXPECT_TRUE(p.enable->isVisible() && !p.editor->isVisible());
         QTest::mouseClick(p.enable, Qt::LeftButton);
         EXPECT_TRUE(p.editor->isVisible());
-        EXPECT_EQ(p.editor->text(), Shown(c.shown));
-        EXPECT_TRUE(p.Room()->ScriptEnabled);
-        EXPECT_EQ(p.Room()->Script, c.shown);
-        EXPECT_EQ(p.Marks(), p.marks + 1);
+        EXPECT_EQ(p.editor->text(), Shown(shown));
+        EXPECT_TRUE(p.Room().ScriptEnabled);
+        EXPECT_EQ(p.Room().Script, shown);
         // Leaving the editor keeps the text as the room's script.
         p.editor->setFocus();
         p.LeaveEditor();
-        EXPECT_EQ(p.Room()->Script, c.shown);
+        EXPECT_EQ(p.Room().Script, shown);
         EXPECT_EQ(p.Marks(), p.marks + 1);
     }
 }
@@ -96,19 +88,17 @@ TEST(ScriptTab, LeavingTheEditorTakesOverTheScriptAndSetsModifiedOnlyWhenItDiffe
 {
     const TStrings script = {"inherit ROOM;", "", "  $_LONG_$", ""};
     TScriptPanel p(script, true);
-    EXPECT_EQ(p.editor->text(), Shown(script));
-
     p.editor->setFocus();
     p.LeaveEditor();
-    EXPECT_EQ(p.Room()->Script, script) << "the empty lines survive the editor";
+    EXPECT_EQ(p.Room().Script, script) << "the empty lines survive the editor";
     EXPECT_FALSE(p.f.Area().Modified);
 
     p.editor->setFocus();
     p.editor->setCursorPosition(0, 0);
     QTest::keyClicks(p.editor, QStringLiteral("// "));
-    EXPECT_EQ(p.Room()->Script, script) << "only leaving takes it over";
+    EXPECT_EQ(p.Room().Script, script) << "only leaving takes it over";
     p.LeaveEditor();
-    EXPECT_EQ(p.Room()->Script, (TStrings{"// inherit ROOM;", "", "  $_LONG_$", ""}));
+    EXPECT_EQ(p.Room().Script, (TStrings{"// inherit ROOM;", "", "  $_LONG_$", ""}));
     EXPECT_TRUE(p.f.Area().Modified);
     EXPECT_EQ(p.Marks(), p.marks);
 }
@@ -117,27 +107,24 @@ TEST(ScriptTab, DisableAndDefaultFromThePopupMenu)
 {
     const TStrings script = {"inherit ROOM;"};
     TScriptPanel p(script, true);
-
-    p.editor->setFocus();
     p.Popup("miScriptDefault");
-    EXPECT_EQ(p.editor->text(), Shown(p.f.Area().ScriptTemplate));
-    EXPECT_EQ(p.Room()->Script, script) << "until the editor is left";
+    EXPECT_EQ(p.editor->text(), Shown(Template));
+    EXPECT_EQ(p.Room().Script, script) << "until the editor is left";
     EXPECT_EQ(p.Marks(), p.marks + 1);
     p.LeaveEditor();
-    EXPECT_EQ(p.Room()->Script, p.f.Area().ScriptTemplate);
+    EXPECT_EQ(p.Room().Script, Template);
     EXPECT_TRUE(p.f.Area().Modified);
 
     p.Popup("miScriptDisable");
-    EXPECT_FALSE(p.editor->isVisible());
-    EXPECT_TRUE(p.enable->isVisible());
-    EXPECT_FALSE(p.Room()->ScriptEnabled);
-    EXPECT_EQ(p.Room()->Script, p.f.Area().ScriptTemplate);
+    EXPECT_TRUE(!p.editor->isVisible() && p.enable->isVisible());
+    EXPECT_FALSE(p.Room().ScriptEnabled);
+    EXPECT_EQ(p.Room().Script, Template);
     EXPECT_EQ(p.Marks(), p.marks + 2);
 
     // Enabling again brings the same text back. Undo goes back through the marks: the text
     // taken over on leaving came without one, so the "Default script" mark holds the old one.
     QTest::mouseClick(p.enable, Qt::LeftButton);
-    EXPECT_EQ(p.editor->text(), Shown(p.f.Area().ScriptTemplate));
+    EXPECT_EQ(p.editor->text(), Shown(Template));
     p.f.Form().Document().UndoEdit();
     EXPECT_FALSE(p.editor->isVisible());
     p.f.Form().Document().UndoEdit();
