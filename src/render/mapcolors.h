@@ -5,6 +5,7 @@
 
 // Colour of a Windows COLORREF (0x00BBGGRR).
 inline QColor FromColorRef(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline int32_t ToColorRef(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
 // An area colour of -1 means "no colour": hatched instead of solid, dotted instead of a stripe.
 constexpr int32_t NoColorRef = -1;

@@ -174,7 +174,8 @@ void TFormMain::CreateClient()
     m_aspMapa->setCollapsible(1, false);
     m_aspMapa->setStretchFactor(0, 1);
     m_databasePane = new TDatabasePane(m_aspMain);
-    m_databasePane->setMinimumWidth(0);
+    // Closed, the pane is a strip narrower than its title.
+    m_databasePane->setMinimumWidth(1);
     m_aspMain->addWidget(m_aspMapa);
     m_aspMain->addWidget(m_databasePane);
     m_aspMain->setCollapsible(0, false);
@@ -250,17 +251,18 @@ void TFormMain::ConnectCommands()
     // Toolbar
     connect(m_cbZoom, &QComboBox::activated, this, [this] { cbZoomChange(true); });
     connect(m_tbHelp, &QToolButton::clicked, this, &TFormMain::tbHelpClick);
+    connect(m_tbOptions, &QToolButton::clicked, this, &TFormMain::tbOptionsClick);
+    connect(m.miOptions, &QAction::triggered, this, &TFormMain::tbOptionsClick);
     connect(m.miAbout, &QAction::triggered, this, [this] { TAboutBox::Execute(this); });
     // The blink tick also applies the restored layout once and follows Modified.
     connect(m_handMode, &THandMode::Blinked, this, &TFormMain::AfterBlink);
 
     // Commands whose subsystems come later stay visible but unavailable.
-    for (QAction* a : {m.miOptions, m.miSentNew,
+    for (QAction* a : {m.miSentNew,
                        m.miSentOpen, m.miSentSave, m.miSentSaveAs, m.miSentImportArea, m.miSentImportFile,
                        m.miItemNew, m.miItemOpen, m.miItemSave, m.miItemSaveAs, m.miItemImportArea,
                        m.miItemImportFile})
         a->setEnabled(false);
-    m_tbOptions->setEnabled(false);
     m_tbTmp->setEnabled(false);
 }
 

@@ -18,6 +18,7 @@ class QToolButton;
 class TAsker;
 class TDatabasePane;
 class TDefaultRoomBar;
+class TFormOptions;
 class TFormRoom;
 class THandMode;
 class TMapEditor;
@@ -72,6 +73,8 @@ public:
     // Checks the area and lists the findings under the room details.
     void Validate();
     void tbHelpClick();
+    // "Options": fills the dialog from the area and shows it; OK applies it.
+    void tbOptionsClick();
     void AddMarkNotify();
 
     // --- panes
@@ -110,6 +113,7 @@ private:
     void StatusTick();
     void ViewSwitchChanged();
     void RepaintMap();
+    void ApplyOptions();
     // The database questions at closing; true when the program may close.
     bool CloseQueryDatabases();
     // Runs an action whose failure is reported here (start-up and the close questions,
@@ -151,6 +155,7 @@ private:
     std::unique_ptr<TStatusPanels> m_status;
     TMapEditor* m_mapEditor = nullptr;
     TFormRoom* m_formRoom = nullptr;
+    TFormOptions* m_formOptions = nullptr; // created at its first opening
     THandMode* m_handMode = nullptr;
 
     QTimer m_statusTimer;

@@ -140,7 +140,7 @@ void TFormMain::SetMainSplitterPos(int pos)
     const QList<int> sizes = m_aspMain->sizes();
     int total = sizes.value(0) + sizes.value(1);
     if (total <= 0)
-        total = width();
+        total = width() - m_aspMain->handleWidth();
     pos = std::clamp(pos, 0, total);
     m_aspMain->setSizes({pos, total - pos});
 }
@@ -179,7 +179,7 @@ void TFormMain::CloseDatabasePane()
     m_menu.miItemsDB->setChecked(false);
     m_tbSentenceDB->setChecked(false);
     m_tbItemDB->setChecked(false);
-    SetMainSplitterPos(width());
+    SetMainSplitterPos(width() - 30);
 }
 
 // --- settings
@@ -210,10 +210,9 @@ void TFormMain::ApplyStartupSettings()
     m_menu.miRoomCenters->setChecked(s.RoomCenters);
     m_menu.miRoomFill->setChecked(s.RoomFill);
     ViewSwitchChanged();
+    // With neither pane open the stored position stands: the pane starts closed.
     if (s.SentenceDB)
         OpenSentencePane();
-    else if (!s.ItemDB)
-        CloseDatabasePane();
     if (s.ItemDB)
         OpenItemPane();
 }

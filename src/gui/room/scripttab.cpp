@@ -1,54 +1,24 @@
 #include "gui/room/scripttab.h"
 
-#include "gui/document/doctext.h"
 #include "gui/room/roomeditsite.h"
+#include "gui/shared/codeeditor.h"
 #include "model/roomlist.h"
 #include "model/text.h"
 
-#include <Qsci/qscilexercpp.h>
 #include <Qsci/qsciscintilla.h>
 #include <QAction>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
-
-namespace {
-// The editor holds the lines as the generated files do: each one ended by CR LF, so that
-// reading them back gives the same lines, empty last lines included.
-QString EditorText(const TStrings& lines)
-{
-    return DocToQt(JoinLinesCRLF(lines));
-}
-
-TStrings EditorLines(const QsciScintilla& editor)
-{
-    return SplitLines(QtToDoc(editor.text()));
-}
-} // namespace
 
 TScriptTab::TScriptTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_site(site)
 {
     setObjectName(QStringLiteral("tsScript"));
     m_pages = new QStackedLayout(this);
 
-    m_editor = new QsciScintilla(this);
-    m_editor->setObjectName(QStringLiteral("mScript"));
-    m_editor->setAccessibleName(QStringLiteral("Room script"));
-    m_editor->setEolMode(QsciScintilla::EolWindows);
-    m_editor->setUtf8(true);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto* lexer = new QsciLexerCPP(m_editor);
-    // Without a style argument these set every style; the lexer's own colours stay.
-    lexer->setFont(fixed);
-    lexer->setDefaultFont(fixed);
-    m_editor->setLexer(lexer);
-    m_editor->setMarginType(0, QsciScintilla::NumberMargin);
-    m_editor->setMarginLineNumbers(0, true);
-    m_editor->setMarginsFont(fixed);
-    m_editor->setMarginWidth(0, QStringLiteral("00000"));
+    m_editor = NewCodeEditor(this, QStringLiteral("mScript"), QStringLiteral("Room script"));
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
     m_editor->installEventFilter(this);
     m_pages->addWidget(m_editor);
@@ -82,7 +52,7 @@ void TScriptTab::ShowRoom()
     const TRoom* room = m_site.Room();
     if (!room)
         return;
-    m_editor->setText(EditorText(room->Script));
+    SetEditorLines(*m_editor, room->Script);
     ShowEditor(room->ScriptEnabled);
 }
 
@@ -106,7 +76,7 @@ void TScriptTab::EnableScript()
     room->ScriptEnabled = true;
     if (IsBlankLines(room->Script) && m_site.Area())
         room->Script = m_site.Area()->ScriptTemplate;
-    m_editor->setText(EditorText(room->Script));
+    SetEditorLines(*m_editor, room->Script);
     ShowEditor(true);
     m_site.RecordEdit();
 }
@@ -132,7 +102,7 @@ void TScriptTab::DefaultScript()
     // The mark comes first: it refills the tab from the room, whose script takes the
     // template only when the editor is left.
     m_site.AddMark();
-    m_editor->setText(EditorText(area->ScriptTemplate));
+    SetEditorLines(*m_editor, area->ScriptTemplate);
 }
 
 void TScriptTab::TakeOverScript()

@@ -1,0 +1,27 @@
+// The main window's side of the options dialog: opening it and following what OK changed.
+#include "gui/app/formmain.h"
+#include "gui/options/formoptions.h"
+
+void TFormMain::tbOptionsClick()
+{
+    if (!m_formOptions) {
+        m_formOptions = new TFormOptions(m_document, this);
+        connect(m_formOptions, &QDialog::accepted, this, &TFormMain::ApplyOptions);
+    }
+    m_formOptions->Fill(m_pictureBits);
+    // Modal, but returns at once: OK reaches ApplyOptions through the event loop.
+    m_formOptions->open();
+}
+
+void TFormMain::ApplyOptions()
+{
+    const TOptionsOutcome outcome = m_formOptions->Apply();
+    m_pictureBits = outcome.PictureBits;
+    if (!DetailsHidden())
+        ShowDetails();
+    if (outcome.Resized)
+        ApplyZoom();
+    else
+        RepaintMap();
+    PaintDefaultRoomGlyphs();
+}
