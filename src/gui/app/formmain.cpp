@@ -6,6 +6,7 @@
 #include "gui/app/editorstyle.h"
 #include "gui/app/heapusage.h"
 #include "gui/app/statuspanels.h"
+#include "gui/db/itempane.h"
 #include "gui/map/handmode.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
@@ -24,6 +25,7 @@
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <QToolBar>
 #include <QToolButton>
 #include <utility>
@@ -76,6 +78,7 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     WireDocument();
     WireRoomDetails();
     ConnectCommands();
+    WireItemDatabase();
 
     // The empty area is the first snapshot.
     m_document.AddMark();
@@ -98,7 +101,8 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
         ReportingErrors([&] { OpenFile(m_settings.FileName); });
     }
     cbZoomChange(false);
-    // The databases load here once they exist; their file names are kept for the settings.
+    // A missing database file leaves it empty; a damaged one is reported and start-up goes on.
+    ReportingErrors([&] { m_itemPane->OpenFile(m_settings.ItemFilename); });
 
     m_statusTimer.setInterval(1000);
     connect(&m_statusTimer, &QTimer::timeout, this, &TFormMain::StatusTick);
@@ -118,6 +122,9 @@ TFormMain::~TFormMain()
     // status panels, which are members.
     delete m_handMode;
     delete m_mapEditor;
+    // The pane listens to the item document, a member that goes before the widgets.
+    delete m_itemPane;
+    m_itemPane = nullptr;
     m_handMode = nullptr;
     m_mapEditor = nullptr;
 }
@@ -178,6 +185,10 @@ void TFormMain::CreateClient()
     m_databasePane->setMinimumWidth(1);
     m_aspMain->addWidget(m_aspMapa);
     m_aspMain->addWidget(m_databasePane);
+    m_itemPane = new TItemPane(m_itemDocument, m_document, *m_asker, m_databasePane->ItemPanel());
+    auto* itemLayout = new QVBoxLayout(m_databasePane->ItemPanel());
+    itemLayout->setContentsMargins(0, 0, 0, 0);
+    itemLayout->addWidget(m_itemPane);
     m_aspMain->setCollapsible(0, false);
     m_aspMain->setStretchFactor(0, 1);
     setCentralWidget(m_aspMain);
@@ -260,8 +271,7 @@ void TFormMain::ConnectCommands()
     // Commands whose subsystems come later stay visible but unavailable.
     for (QAction* a : {m.miSentNew,
                        m.miSentOpen, m.miSentSave, m.miSentSaveAs, m.miSentImportArea, m.miSentImportFile,
-                       m.miItemNew, m.miItemOpen, m.miItemSave, m.miItemSaveAs, m.miItemImportArea,
-                       m.miItemImportFile})
+})
         a->setEnabled(false);
     m_tbTmp->setEnabled(false);
 }
@@ -274,6 +284,26 @@ void TFormMain::WireDocument()
     connect(&m_document, &TAreaDocument::ModifiedChanged, m_tbSave, &QWidget::setEnabled);
     connect(&m_document, &TAreaDocument::TemplatesChanged, this, &TFormMain::PaintDefaultRoomGlyphs);
     connect(m_mapEditor, &TMapEditor::CursorCellChanged, this, &TFormMain::ShowCursorCell);
+}
+
+void TFormMain::WireItemDatabase()
+{
+    const TMainMenu& m = m_menu;
+    connect(m.miItemNew, &QAction::triggered, m_itemPane, &TItemPane::New);
+    connect(m.miItemOpen, &QAction::triggered, m_itemPane, &TItemPane::Open);
+    connect(m.miItemSave, &QAction::triggered, m_itemPane, [this] { m_itemPane->Save(false); });
+    connect(m.miItemSaveAs, &QAction::triggered, m_itemPane, [this] { m_itemPane->Save(true); });
+    connect(m.miItemImportArea, &QAction::triggered, m_itemPane, &TItemPane::ImportArea);
+    connect(m.miItemImportFile, &QAction::triggered, m_itemPane, &TItemPane::ImportFile);
+    connect(&m_roomPanel->Site(), &TRoomEditSite::ItemsToDatabase, m_itemPane, &TItemPane::SaveSelectedItems);
+    connect(&m_itemDocument, &TItemDocument::DatabaseChanged, this, &TFormMain::IAddMarkNotify);
+}
+
+void TFormMain::IAddMarkNotify()
+{
+    const TIUndoList& undo = m_itemDocument.Undo();
+    m_status->SetText(TStatusPanels::ItemUndo, QStringLiteral("%1 / %2").arg(undo.Position()).arg(undo.Count() - 1));
+    StatusTick();
 }
 
 void TFormMain::ShowCursorCell(TGridPoint c)

@@ -5,6 +5,7 @@
 #include "gui/app/mainmenu.h"
 #include "gui/app/settingsstore.h"
 #include "gui/document/areadocument.h"
+#include "gui/document/itemdocument.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -20,6 +21,7 @@ class TDatabasePane;
 class TDefaultRoomBar;
 class TFormOptions;
 class TFormRoom;
+class TItemPane;
 class THandMode;
 class TMapEditor;
 class TMapView;
@@ -40,6 +42,8 @@ public:
     // --- documents and controllers
     TAreaDocument& Document() { return m_document; }
     TRoomList& Area() { return m_document.Area(); }
+    TItemDocument& ItemDocument() { return m_itemDocument; }
+    TItemPane& ItemPane() const { return *m_itemPane; }
     TDefaultRooms& DefaultRooms() { return m_document.Templates(); }
     TMapView& MapView() const { return *m_mapView; }
     TMapEditor& MapEditor() const { return *m_mapEditor; }
@@ -76,6 +80,8 @@ public:
     // "Options": fills the dialog from the area and shows it; OK applies it.
     void tbOptionsClick();
     void AddMarkNotify();
+    // Status panel 6 follows the item history.
+    void IAddMarkNotify();
 
     // --- panes
     void HideDetails();
@@ -116,6 +122,8 @@ private:
     void ApplyOptions();
     // The database questions at closing; true when the program may close.
     bool CloseQueryDatabases();
+    bool CloseQueryItems();
+    void WireItemDatabase();
     // Runs an action whose failure is reported here (start-up and the close questions,
     // where the failure must not end the program or close it); before the window is on
     // screen the report waits for it.
@@ -131,6 +139,7 @@ private:
     std::unique_ptr<TSettingsStore> m_store;
     TProgramSettings m_settings;
     TAreaDocument m_document;
+    TItemDocument m_itemDocument;
 
     TMainMenu m_menu{};
     QToolBar* m_mainToolbar = nullptr;
@@ -152,6 +161,7 @@ private:
     TMapView* m_mapView = nullptr;
     TRoomPanel* m_roomPanel = nullptr;
     TDatabasePane* m_databasePane = nullptr;
+    TItemPane* m_itemPane = nullptr;
     std::unique_ptr<TStatusPanels> m_status;
     TMapEditor* m_mapEditor = nullptr;
     TFormRoom* m_formRoom = nullptr;

@@ -1,6 +1,7 @@
 // The area file commands of the main window: new, open, save, and the questions at closing.
 #include "gui/shared/asker.h"
 #include "gui/app/formmain.h"
+#include "gui/db/itempane.h"
 #include "files/areasavename.h"
 
 #include <QCloseEvent>
@@ -96,8 +97,17 @@ bool TFormMain::CloseQuery()
 
 bool TFormMain::CloseQueryDatabases()
 {
-    // The sentence and item databases ask here once they exist.
-    return true;
+    // Every question is asked, even after a Cancel.
+    const bool items = CloseQueryItems();
+    return items;
+}
+
+bool TFormMain::CloseQueryItems()
+{
+    // A cancelled or failed save keeps the program open with the database intact.
+    bool mayClose = false;
+    ReportingErrors([&] { mayClose = m_itemPane->CloseQuery(); });
+    return mayClose;
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)

@@ -239,5 +239,6 @@ void TFormMain::WriteSettings()
     s.RoomFill = m_menu.miRoomFill->isChecked();
     s.SentenceDB = m_databasePane->Kind() == TDatabasePane::TKind::Sentences;
     s.ItemDB = m_databasePane->Kind() == TDatabasePane::TKind::Items;
+    s.ItemFilename = QFile::decodeName(QByteArray::fromStdString(m_itemDocument.Database().FileName));
     m_store->WriteExit(s);
 }

@@ -97,8 +97,10 @@ TMainMenu CreateMainMenu(QMainWindow* window)
     m.miItemSave = Item(items, "miItemSave", "&Save");
     m.miItemSaveAs = Item(items, "miItemSaveAs", "Save &as");
     items->addSeparator();
-    m.miItemImportArea = Item(items, "miItemImportArea", "Import &area to database");
-    m.miItemImportFile = Item(items, "miItemImportFile", "Import items from &file");
+    m.miItemImportArea = Item(items, "miItemImportArea", "Import &area to database", {},
+                              "Import area items into database");
+    m.miItemImportFile = Item(items, "miItemImportFile", "Import items from &file", {},
+                              "Merge items from another saved database");
 
     QMenu* help = Menu(bar, "miHelp", "&Help");
     m.miAbout = Item(help, "miAbout", "&About");

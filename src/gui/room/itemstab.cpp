@@ -79,10 +79,9 @@ TItemsTab::TItemsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     for (QPushButton* b : {add, edit, erase})
         buttons->addWidget(b);
     if (!inDialog) {
-        // Storing into the item database comes with the database pane.
         QPushButton* store = Button(this, "bbItemStore", "DB", "Saves selected items into item database ");
-        store->setEnabled(false);
         buttons->addWidget(store);
+        connect(store, &QPushButton::clicked, this, &TItemsTab::StoreItems);
     }
     m_items = new QListWidget(this);
     m_items->setObjectName(QStringLiteral("lbItems"));
@@ -226,6 +225,20 @@ void TItemsTab::StoreFocusedMemo()
     for (int tab = 0; tab < TItemTextTabs::Count; ++tab)
         if (window()->focusWidget() == m_texts->Memo(tab))
             StoreMemo(tab);
+}
+
+void TItemsTab::StoreItems()
+{
+    const TRoom* room = m_site.Room();
+    if (!room)
+        return;
+    // A memo still being typed in counts with its text.
+    StoreFocusedMemo();
+    std::vector<const TItem*> items;
+    for (int row = 0; row < m_items->count(); ++row)
+        if (m_items->item(row)->isSelected() && row < static_cast<int>(room->Items.size()))
+            items.push_back(&room->Items[static_cast<size_t>(row)]);
+    emit m_site.ItemsToDatabase(items);
 }
 
 void TItemsTab::EnableSynonymEditing(bool enable)

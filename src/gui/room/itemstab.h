@@ -45,6 +45,8 @@ private:
     void SynonymAdd();
     void SynonymEdit();
     void SynonymDelete();
+    // The "DB" button: the selected items, in list order, go to the item database.
+    void StoreItems();
 
     TRoomEditSite& m_site;
     QListWidget* m_items;

@@ -65,6 +65,8 @@ signals:
     void Notice(const QString& text);
     // A control done with a click hands the keyboard back to the map when it walks by keys.
     void MapFocusWanted();
+    // The panel's selected room items are to be stored in the item database.
+    void ItemsToDatabase(const std::vector<const TItem*>& items);
 
 private:
     TAreaDocument* m_document = nullptr;
