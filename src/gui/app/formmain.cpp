@@ -347,6 +347,7 @@ void TFormMain::AfterBlink()
             m_roomPanel->SetCollapsed(DetailsHidden());
         }
     }
+    ApplyItemLayout();
     m_tbSave->setEnabled(m_document.Area().Modified);
 }
 

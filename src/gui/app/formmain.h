@@ -120,6 +120,10 @@ private:
     void ViewSwitchChanged();
     void RepaintMap();
     void ApplyOptions();
+    // The item panel's splitter positions, applied once while it is on screen, and taken
+    // back with its column widths for the settings.
+    void ApplyItemLayout();
+    void StoreItemLayout();
     // The database questions at closing; true when the program may close.
     bool CloseQueryDatabases();
     bool CloseQueryItems();
@@ -174,6 +178,7 @@ private:
     bool m_onScreen = false;
     QStringList m_pendingErrors;
     bool m_layoutApplied = false;
+    bool m_itemLayoutPending = true;
     int m_pendingMapaPos = 1;
     int m_zoomPercent = 100;
     int m_pictureBits = 4;

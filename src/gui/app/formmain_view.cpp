@@ -240,5 +240,6 @@ void TFormMain::WriteSettings()
     s.SentenceDB = m_databasePane->Kind() == TDatabasePane::TKind::Sentences;
     s.ItemDB = m_databasePane->Kind() == TDatabasePane::TKind::Items;
     s.ItemFilename = QFile::decodeName(QByteArray::fromStdString(m_itemDocument.Database().FileName));
+    StoreItemLayout();
     m_store->WriteExit(s);
 }

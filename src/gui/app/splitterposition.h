@@ -1,0 +1,8 @@
+#pragma once
+// A splitter's position as the settings keep it: the size of its first part.
+class QSplitter;
+
+// -1 while the splitter has not been laid out yet.
+int SplitterPosition(const QSplitter& splitter);
+// Gives the first part exactly pos, the second the rest; 0 or less leaves it alone.
+void PlaceSplitter(QSplitter& splitter, int pos);
