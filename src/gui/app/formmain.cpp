@@ -7,6 +7,7 @@
 #include "gui/app/heapusage.h"
 #include "gui/app/statuspanels.h"
 #include "gui/db/itempane.h"
+#include "gui/db/sentencepane.h"
 #include "gui/map/handmode.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
@@ -79,6 +80,7 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     WireRoomDetails();
     ConnectCommands();
     WireItemDatabase();
+    WireSentenceDatabase();
 
     // The empty area is the first snapshot.
     m_document.AddMark();
@@ -102,6 +104,7 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     }
     cbZoomChange(false);
     // A missing database file leaves it empty; a damaged one is reported and start-up goes on.
+    OpenSentencesAtStartup();
     ReportingErrors([&] { m_itemPane->OpenFile(m_settings.ItemFilename); });
 
     m_statusTimer.setInterval(1000);
@@ -122,9 +125,11 @@ TFormMain::~TFormMain()
     // status panels, which are members.
     delete m_handMode;
     delete m_mapEditor;
-    // The pane listens to the item document, a member that goes before the widgets.
+    // The panes listen to the database documents, members that go before the widgets.
     delete m_itemPane;
     m_itemPane = nullptr;
+    delete m_sentencePane;
+    m_sentencePane = nullptr;
     m_handMode = nullptr;
     m_mapEditor = nullptr;
 }
@@ -189,6 +194,10 @@ void TFormMain::CreateClient()
     auto* itemLayout = new QVBoxLayout(m_databasePane->ItemPanel());
     itemLayout->setContentsMargins(0, 0, 0, 0);
     itemLayout->addWidget(m_itemPane);
+    m_sentencePane = new TSentencePane(m_sentenceDocument, m_document, *m_asker, m_databasePane->SentencePanel());
+    auto* sentenceLayout = new QVBoxLayout(m_databasePane->SentencePanel());
+    sentenceLayout->setContentsMargins(0, 0, 0, 0);
+    sentenceLayout->addWidget(m_sentencePane);
     m_aspMain->setCollapsible(0, false);
     m_aspMain->setStretchFactor(0, 1);
     setCentralWidget(m_aspMain);
@@ -267,13 +276,6 @@ void TFormMain::ConnectCommands()
     connect(m.miAbout, &QAction::triggered, this, [this] { TAboutBox::Execute(this); });
     // The blink tick also applies the restored layout once and follows Modified.
     connect(m_handMode, &THandMode::Blinked, this, &TFormMain::AfterBlink);
-
-    // Commands whose subsystems come later stay visible but unavailable.
-    for (QAction* a : {m.miSentNew,
-                       m.miSentOpen, m.miSentSave, m.miSentSaveAs, m.miSentImportArea, m.miSentImportFile,
-})
-        a->setEnabled(false);
-    m_tbTmp->setEnabled(false);
 }
 
 void TFormMain::WireDocument()
@@ -338,6 +340,7 @@ void TFormMain::AfterBlink()
 {
     if (!m_layoutApplied) {
         m_layoutApplied = true;
+        ApplySentenceLayout();
         if (m_pendingMapaPos == 1) {
             HideDetails();
         } else {

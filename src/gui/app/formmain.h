@@ -6,6 +6,7 @@
 #include "gui/app/settingsstore.h"
 #include "gui/document/areadocument.h"
 #include "gui/document/itemdocument.h"
+#include "gui/document/sentencedocument.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -26,6 +27,7 @@ class THandMode;
 class TMapEditor;
 class TMapView;
 class TRoomPanel;
+class TSentencePane;
 class TStatusPanels;
 
 class TFormMain : public QMainWindow {
@@ -44,6 +46,8 @@ public:
     TRoomList& Area() { return m_document.Area(); }
     TItemDocument& ItemDocument() { return m_itemDocument; }
     TItemPane& ItemPane() const { return *m_itemPane; }
+    TSentenceDocument& SentenceDocument() { return m_sentenceDocument; }
+    TSentencePane& SentencePane() const { return *m_sentencePane; }
     TDefaultRooms& DefaultRooms() { return m_document.Templates(); }
     TMapView& MapView() const { return *m_mapView; }
     TMapEditor& MapEditor() const { return *m_mapEditor; }
@@ -82,6 +86,8 @@ public:
     void AddMarkNotify();
     // Status panel 6 follows the item history.
     void IAddMarkNotify();
+    // Status panel 5 follows the sentence history.
+    void SAddMarkNotify();
 
     // --- panes
     void HideDetails();
@@ -128,6 +134,12 @@ private:
     bool CloseQueryDatabases();
     bool CloseQueryItems();
     void WireItemDatabase();
+    void WireSentenceDatabase();
+    void OpenSentencesAtStartup();
+    bool CloseQuerySentences();
+    // The sentence pane's splitters from the settings (first blink) and its values back.
+    void ApplySentenceLayout();
+    void StoreSentenceSettings();
     // Runs an action whose failure is reported here (start-up and the close questions,
     // where the failure must not end the program or close it); before the window is on
     // screen the report waits for it.
@@ -144,6 +156,7 @@ private:
     TProgramSettings m_settings;
     TAreaDocument m_document;
     TItemDocument m_itemDocument;
+    TSentenceDocument m_sentenceDocument;
 
     TMainMenu m_menu{};
     QToolBar* m_mainToolbar = nullptr;
@@ -166,6 +179,7 @@ private:
     TRoomPanel* m_roomPanel = nullptr;
     TDatabasePane* m_databasePane = nullptr;
     TItemPane* m_itemPane = nullptr;
+    TSentencePane* m_sentencePane = nullptr;
     std::unique_ptr<TStatusPanels> m_status;
     TMapEditor* m_mapEditor = nullptr;
     TFormRoom* m_formRoom = nullptr;

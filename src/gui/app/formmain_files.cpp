@@ -98,8 +98,9 @@ bool TFormMain::CloseQuery()
 bool TFormMain::CloseQueryDatabases()
 {
     // Every question is asked, even after a Cancel.
+    const bool sentences = CloseQuerySentences();
     const bool items = CloseQueryItems();
-    return items;
+    return sentences && items;
 }
 
 bool TFormMain::CloseQueryItems()

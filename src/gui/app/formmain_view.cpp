@@ -240,6 +240,7 @@ void TFormMain::WriteSettings()
     s.SentenceDB = m_databasePane->Kind() == TDatabasePane::TKind::Sentences;
     s.ItemDB = m_databasePane->Kind() == TDatabasePane::TKind::Items;
     s.ItemFilename = QFile::decodeName(QByteArray::fromStdString(m_itemDocument.Database().FileName));
+    StoreSentenceSettings();
     StoreItemLayout();
     m_store->WriteExit(s);
 }

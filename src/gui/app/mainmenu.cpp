@@ -84,8 +84,8 @@ TMainMenu CreateMainMenu(QMainWindow* window)
 
     QMenu* databases = Menu(bar, "miDatabases", "&Databases");
     QMenu* sentence = SubMenu(databases, "miSentence", "&Sentence");
-    m.miSentNew = Item(sentence, "miSentNew", "&New");
-    m.miSentOpen = Item(sentence, "miSentOpen", "&Open");
+    m.miSentNew = Item(sentence, "miSentNew", "&New", {}, "Create new sentence database");
+    m.miSentOpen = Item(sentence, "miSentOpen", "&Open", {}, "Read sentence database from file");
     m.miSentSave = Item(sentence, "miSentSave", "&Save");
     m.miSentSaveAs = Item(sentence, "miSentSaveAs", "Save &as");
     sentence->addSeparator();

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,7 +67,6 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
         m_toDefault->setToolTip(QStringLiteral("Saves this room as Default room"));
         m_toDefault->setStatusTip(m_toDefault->toolTip());
         typeRow->addWidget(m_toDefault);
-        // The sentence database comes with its own pane; until then the button waits.
         m_toSentences = new QPushButton(longGroup);
         m_toSentences->setObjectName(QStringLiteral("bbToSentenceDB"));
         m_toSentences->setAccessibleName(QStringLiteral("to sentence database"));
@@ -74,7 +74,6 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
         m_toSentences->setToolTip(
             QStringLiteral("Saves current description into sentence database (Hold CTRL to enter Category and Desc)"));
         m_toSentences->setStatusTip(m_toSentences->toolTip());
-        m_toSentences->setEnabled(false);
         typeRow->addWidget(m_toSentences);
     }
     auto* longLayout = new QVBoxLayout(longGroup);
@@ -99,6 +98,8 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
     connect(m_long, &QPlainTextEdit::textChanged, this, &TMainTab::LongChange);
     if (panel) {
         connect(m_toDefault, &QPushButton::clicked, this, &TMainTab::ToDefaultClick);
+        connect(m_toSentences, &QPushButton::clicked, this, &TMainTab::ToSentencesClick);
+        connect(&m_site, &TRoomEditSite::AppendSentence, this, &TMainTab::AppendSentence);
         // In the dialog the boxes are read once, on "&Save".
         for (QCheckBox* box : m_areaTypes->findChildren<QCheckBox*>()) {
             connect(box, &QCheckBox::clicked, this, &TMainTab::AreaTypeClick);
@@ -189,6 +190,23 @@ void TMainTab::LongExit()
         return;
     description->Text = MemoLines(*m_long);
     m_site.RecordEdit();
+}
+
+void TMainTab::ToSentencesClick()
+{
+    if (m_site.Room())
+        emit m_site.DescriptionToSentences(MemoText(*m_long), QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+}
+
+void TMainTab::AppendSentence(const std::string& sentence)
+{
+    if (!m_site.Room())
+        return;
+    const bool filling = std::exchange(m_site.Filling, true);
+    m_long->setPlainText(DocToQt(StringsDescToString(MemoText(*m_long) + " " + sentence)));
+    m_site.Filling = filling;
+    // Stored and recorded as when the editor is left: one mark.
+    LongExit();
 }
 
 void TMainTab::LongChange()

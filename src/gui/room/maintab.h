@@ -34,6 +34,8 @@ private:
     void LongExit();
     void LongChange();
     void LongResize();
+    void ToSentencesClick();
+    void AppendSentence(const std::string& sentence);
     void AreaTypeClick();
     void AreaTypesF5();
     void ToDefaultClick();

@@ -65,6 +65,10 @@ signals:
     void Notice(const QString& text);
     // A control done with a click hands the keyboard back to the map when it walks by keys.
     void MapFocusWanted();
+    // The panel's long description, as typed, is to be cut into the sentence database.
+    void DescriptionToSentences(const std::string& crlfText, bool ctrlHeld);
+    // A sentence to append to the panel's long description (a double click in the database).
+    void AppendSentence(const std::string& sentence);
     // The panel's selected room items are to be stored in the item database.
     void ItemsToDatabase(const std::vector<const TItem*>& items);
 

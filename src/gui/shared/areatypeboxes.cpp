@@ -21,16 +21,36 @@ QList<QCheckBox*> Boxes(const QGroupBox& group)
 }
 } // namespace
 
-void AddAreaTypeBoxes(QGroupBox& group)
+namespace {
+// Box k-1 gets caption(k) and name(k), the full type name as accessible name.
+template <class Caption, class Name>
+void AddBoxes(QGroupBox& group, Caption caption, Name name)
 {
     auto* grid = new QGridLayout(&group);
     grid->setVerticalSpacing(0);
     for (int i = 0; i < AreaTypeCount; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(kBoxes[i][1]), &group);
-        box->setObjectName(QString::fromLatin1(kBoxes[i][0]));
+        auto* box = new QCheckBox(caption(i), &group);
+        box->setObjectName(name(i));
         box->setAccessibleName(QString::fromLatin1(AreaTypeCaption(i + 1)));
         grid->addWidget(box, i % kLeftColumn, i / kLeftColumn);
     }
+}
+} // namespace
+
+void AddAreaTypeBoxes(QGroupBox& group)
+{
+    AddBoxes(
+        group, [](int i) { return QString::fromLatin1(kBoxes[i][1]); },
+        [](int i) { return QString::fromLatin1(kBoxes[i][0]); });
+}
+
+void AddAreaTypeCodeBoxes(QGroupBox& group, const char* namePrefix)
+{
+    AddBoxes(
+        group, [](int i) { return QString::fromLatin1(AreaTypeCode(i + 1)); },
+        [namePrefix](int i) { return QString::fromLatin1(namePrefix) + QString::fromLatin1(AreaTypeCode(i + 1)); });
+    for (QCheckBox* box : Boxes(group))
+        box->setToolTip(box->accessibleName());
 }
 
 void IntToAreaTypes(QGroupBox& group, TAreaTypes set)
