@@ -5,6 +5,7 @@
 #include "gui/db/sentencepane.h"
 #include "gui/room/roompanel.h"
 #include "gui/app/statuspanels.h"
+#include "gui/map/handmode.h"
 #include "model/text.h"
 
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -316,4 +319,39 @@ TEST(SentencePane, ClosingAsksForTheModifiedDatabase)
             EXPECT_EQ(p.Db().FileName, "noname.sdb");
         }
     }
+}
+
+TEST(SentencePane, PanelFileSizesAndColumnsComeBackAfterARestart)
+{
+    QStringList settings;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("kept.sdb"));
+    {
+        TPane p;
+        p.AddByHand(QStringLiteral("Tall trees."), QStringLiteral("forest"));
+        p.f.Asker().FileNames = {file};
+        ASSERT_TRUE(p.Pane().Save(true));
+        p.f.Form().HandMode().BlinkTick();
+        QSplitter* list = p.Pane().ListSplitter();
+        const int total = list->sizes().value(0) + list->sizes().value(1);
+        list->setSizes({120, total - 120});
+        p.Grid()->setColumnWidth(1, 140);
+        p.f.Close();
+        const QSettings ini(p.f.IniFile(), QSettings::IniFormat);
+        EXPECT_EQ(ini.value(QStringLiteral("SentenceDB/sent_position")).toString(), QStringLiteral("120"));
+        EXPECT_EQ(ini.value(QStringLiteral("SentenceDB/Col1")).toString(), QStringLiteral("140"));
+        EXPECT_EQ(ini.value(QStringLiteral("SentenceDB/Filename")).toString(), file);
+        EXPECT_EQ(ini.value(QStringLiteral("SentenceDB")).toString(), QStringLiteral("1"));
+        QFile lines(p.f.IniFile());
+        ASSERT_TRUE(lines.open(QIODevice::ReadOnly));
+        settings = QString::fromUtf8(lines.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    TEditorFixture again(settings);
+    TSentencePane& pane = again.Form().SentencePane();
+    EXPECT_TRUE(pane.isVisible());
+    again.Form().HandMode().BlinkTick();
+    EXPECT_EQ(pane.ListSplitter()->sizes().value(0), 120);
+    EXPECT_EQ(again.Form().findChild<QTableView*>(QStringLiteral("sgSentences"))->columnWidth(1), 140);
+    ASSERT_EQ(again.Form().SentenceDocument().Database().Count(), 1);
+    EXPECT_EQ(again.Form().SentenceDocument().Database()[0].Sentence, "Tall trees.");
 }

@@ -340,7 +340,6 @@ void TFormMain::AfterBlink()
 {
     if (!m_layoutApplied) {
         m_layoutApplied = true;
-        ApplySentenceLayout();
         if (m_pendingMapaPos == 1) {
             HideDetails();
         } else {
@@ -351,6 +350,7 @@ void TFormMain::AfterBlink()
         }
     }
     ApplyItemLayout();
+    ApplySentenceLayout();
     m_tbSave->setEnabled(m_document.Area().Modified);
 }
 

@@ -193,6 +193,7 @@ private:
     QStringList m_pendingErrors;
     bool m_layoutApplied = false;
     bool m_itemLayoutPending = true;
+    bool m_sentenceLayoutPending = true;
     int m_pendingMapaPos = 1;
     int m_zoomPercent = 100;
     int m_pictureBits = 4;

@@ -1,6 +1,7 @@
 // The sentence database in the main window: its commands, status panel 5, the start-up load
 // and the question at closing.
 #include "gui/app/formmain.h"
+#include "gui/app/splitterposition.h"
 #include "gui/app/statuspanels.h"
 #include "gui/db/sentencepane.h"
 #include "gui/room/roomeditsite.h"
@@ -10,9 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QSplitter>
 #include <QToolButton>
-#include <algorithm>
 
 namespace {
 bool CtrlHeld()
@@ -67,14 +66,12 @@ bool TFormMain::CloseQuerySentences()
 
 void TFormMain::ApplySentenceLayout()
 {
-    const auto place = [](QSplitter* splitter, int pos) {
-        const QList<int> sizes = splitter->sizes();
-        const int total = sizes.value(0) + sizes.value(1);
-        if (pos > 0)
-            splitter->setSizes({pos, std::max(total - pos, 1)});
-    };
-    place(m_sentencePane->ListSplitter(), m_settings.sent_position);
-    place(m_sentencePane->DetailSplitter(), m_settings.sentDet_position);
+    // A panel not yet on screen has no height to divide: it waits until it is shown.
+    if (!m_sentenceLayoutPending || !m_layoutApplied || !m_sentencePane->isVisible())
+        return;
+    m_sentenceLayoutPending = false;
+    PlaceSplitter(*m_sentencePane->ListSplitter(), m_settings.sent_position);
+    PlaceSplitter(*m_sentencePane->DetailSplitter(), m_settings.sentDet_position);
 }
 
 void TFormMain::StoreSentenceSettings()
@@ -82,11 +79,11 @@ void TFormMain::StoreSentenceSettings()
     TProgramSettings& s = m_settings;
     s.SentFilename = QFile::decodeName(QByteArray::fromStdString(m_sentenceDocument.Database().FileName));
     s.SentColumns = m_sentencePane->ColumnWidths();
-    // A pane never laid out has no positions of its own: the read ones stay.
-    const QList<int> list = m_sentencePane->ListSplitter()->sizes();
-    if (list.value(0) + list.value(1) > 0)
-        s.sent_position = list.value(0);
-    const QList<int> detail = m_sentencePane->DetailSplitter()->sizes();
-    if (detail.value(0) + detail.value(1) > 0)
-        s.sentDet_position = detail.value(0);
+    // Never shown: the positions read at start go back as they were.
+    if (!m_sentenceLayoutPending) {
+        if (const int pos = SplitterPosition(*m_sentencePane->ListSplitter()); pos > 0)
+            s.sent_position = pos;
+        if (const int pos = SplitterPosition(*m_sentencePane->DetailSplitter()); pos > 0)
+            s.sentDet_position = pos;
+    }
 }
