@@ -1,6 +1,7 @@
 // A left click that builds a room, from the mouse events to the repainted map and the undo
 // mark, in the 100 x 100-room area; the baseline is the same click in an empty 15 x 15 area.
 #include "benchutil/generatedarea.h"
+#include "benchutil/widgetbenchmain.h"
 #include "gui/shared/asker.h"
 #include "gui/app/formmain.h"
 #include "gui/map/mapeditor.h"
@@ -71,13 +72,4 @@ void BM_Baseline_ClickBuildsRoomEmpty15(benchmark::State& state)
 BENCHMARK(BM_ClickBuildsRoom100x100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_ClickBuildsRoomEmpty15)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KB_WIDGET_BENCHMARK_MAIN()

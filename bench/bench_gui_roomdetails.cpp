@@ -2,6 +2,7 @@
 // until the panel is filled and painted (the baseline is a 15 x 15 area of two rooms), and one
 // keystroke in a description of 10,000 lines, shown joined as the panel shows it.
 #include "benchutil/generatedarea.h"
+#include "benchutil/widgetbenchmain.h"
 #include "gui/app/formmain.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
@@ -121,13 +122,4 @@ BENCHMARK(BM_ClickSwitchesActiveRoom100x100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_ClickSwitchesActiveRoomTwoRooms)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeystrokeInTenThousandLineDescription)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KB_WIDGET_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 // its result, listing all of them, and scrolling the grid by a page, next to the bare search in the core (the floor
 // of any search) measured in the same run.
 #include "benchutil/generatedsentences.h"
+#include "benchutil/widgetbenchmain.h"
 #include "db/sentencesearch.h"
 #include "gui/db/sentencepane.h"
 #include "gui/document/areadocument.h"
@@ -103,13 +104,4 @@ BENCHMARK(BM_ListAllUntilTheGridShowsIt)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_SearchInTheCore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollAllSentencesByAPage)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KB_WIDGET_BENCHMARK_MAIN()
