@@ -45,6 +45,7 @@ QString TScriptedAsker::NextFileName(const TFileDialogSpec& setup)
 {
     DialogTitles << setup.Title;
     DialogFilters << setup.Filter + QLatin1Char('|') + setup.DefaultSuffix;
+    DialogProposals << setup.Proposal;
     if (FileNames.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return {};

@@ -29,6 +29,7 @@ public:
     QStringList ErrorsWithoutWindow; // shown while their window was not on screen
     QStringList DialogTitles;
     QStringList DialogFilters;
+    QStringList DialogProposals; // the file an open dialog starts on
 
     TAnswer AskYesNoCancel(QWidget*, const QString& question) override;
     bool AskYesNo(QWidget* parent, const QString& question) override

@@ -139,6 +139,17 @@ TEST(ItemPane, ImportsReportTheirCountsAndAddNothingTwice)
     EXPECT_EQ(w.DbIds(), QStringList({"door", "key", "lamp"}));
     EXPECT_EQ(w.Get<QLabel>("lItemCount")->text(), "3");
     EXPECT_EQ(w.ItemUndoPanel(), "2 / 4");
+
+    // Open, changes given up: the dialog starts on the database's own file, then lists the other.
+    w.f.Asker().Answers = {TAnswer::No};
+    w.f.Asker().FileNames = {other};
+    w.Menu("miItemOpen");
+    EXPECT_EQ(w.f.Asker().DialogProposals.last(), QStringLiteral("noname.idb"));
+    EXPECT_EQ(w.DbIds(), QStringList({"lamp", "rope", "torch"}));
+    w.f.Asker().FileNames = {QString()};
+    w.Menu("miItemOpen");
+    EXPECT_EQ(w.f.Asker().DialogProposals.last(), other);
+    EXPECT_EQ(w.DbIds(), QStringList({"lamp", "rope", "torch"}));
 }
 
 TEST(ItemPane, DoubleClickCopiesTheItemIntoTheActiveRoomWithOneMark)

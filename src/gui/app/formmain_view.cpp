@@ -83,7 +83,7 @@ void TFormMain::ExportBmp()
 void TFormMain::ExportText()
 {
     const TFileDialogSpec setup{QStringLiteral("Choose a filename to export"),
-                               QStringLiteral("Text files (*.txt);;All files (*.*)"), QStringLiteral("txt"), true};
+                               QStringLiteral("Text files (*.txt);;All files (*.*)"), QStringLiteral("txt"), true, {}};
     const QString name = m_asker->AskSaveFileName(this, setup, QString());
     if (name.isEmpty())
         return;

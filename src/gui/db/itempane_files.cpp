@@ -53,6 +53,7 @@ bool TItemPane::Open()
     if (!OfferSave())
         return false;
     TFileDialogSpec setup = PrepareOD(QStringLiteral("idb"));
+    setup.Proposal = Path(m_items.Database().FileName);
     const QString name = m_asker.AskOpenFileName(this, setup);
     if (name.isEmpty())
         return false;

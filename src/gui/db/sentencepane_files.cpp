@@ -43,7 +43,9 @@ void TSentencePane::OpenDatabase()
 {
     if (!SavedOrDiscarded())
         return;
-    const QString name = m_asker.AskOpenFileName(this, PrepareOD(SdbKind));
+    TFileDialogSpec setup = PrepareOD(SdbKind);
+    setup.Proposal = QFile::decodeName(QByteArray::fromStdString(m_document.Database().FileName));
+    const QString name = m_asker.AskOpenFileName(this, setup);
     if (name.isEmpty())
         return;
     try {

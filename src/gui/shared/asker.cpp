@@ -89,7 +89,7 @@ void TMessageBoxAsker::ShowError(QWidget* parent, const QString& message)
 
 QString TMessageBoxAsker::AskOpenFileName(QWidget* parent, const TFileDialogSpec& setup)
 {
-    return RunFileDialog(parent, setup, QFileDialog::AcceptOpen, QString());
+    return RunFileDialog(parent, setup, QFileDialog::AcceptOpen, setup.Proposal);
 }
 
 QString TMessageBoxAsker::AskSaveFileName(QWidget* parent, const TFileDialogSpec& setup, const QString& proposal)

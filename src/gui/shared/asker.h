@@ -15,6 +15,8 @@ struct TFileDialogSpec {
     QString Filter;
     QString DefaultSuffix;
     bool ConfirmOverwrite = true;
+    // The file an open dialog starts on.
+    QString Proposal;
 };
 
 // The open and save dialogs of the program's own files, kind "arf", "sdb" or "idb": filter
