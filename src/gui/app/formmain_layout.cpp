@@ -4,6 +4,7 @@
 #include "gui/db/itempane.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QSplitter>
 #include <QTableView>
 
@@ -13,6 +14,8 @@ void TFormMain::ApplyItemLayout()
     if (!m_itemLayoutPending || !m_layoutApplied || !m_itemPane->isVisible())
         return;
     m_itemLayoutPending = false;
+    // A pane just opened may not have its size yet: the splitters would divide a stale one.
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     PlaceSplitter(*m_itemPane->ListSplitter(), m_settings.item_position);
     PlaceSplitter(*m_itemPane->DetailSplitter(), m_settings.itemDet_position);
 }

@@ -70,6 +70,8 @@ void TFormMain::ApplySentenceLayout()
     if (!m_sentenceLayoutPending || !m_layoutApplied || !m_sentencePane->isVisible())
         return;
     m_sentenceLayoutPending = false;
+    // A pane just opened may not have its size yet: the splitters would divide a stale one.
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     PlaceSplitter(*m_sentencePane->ListSplitter(), m_settings.sent_position);
     PlaceSplitter(*m_sentencePane->DetailSplitter(), m_settings.sentDet_position);
 }
