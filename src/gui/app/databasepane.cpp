@@ -32,7 +32,8 @@ TDatabasePane::TDatabasePane(QWidget* parent) : QWidget(parent)
     m_close->setText(QStringLiteral("X"));
     m_close->setAutoRaise(true);
     stripLayout->addWidget(m_close);
-    layout->addWidget(strip);
+    // With both panels hidden (the pane closed to its strip) the title keeps to the top.
+    layout->addWidget(strip, 0, Qt::AlignTop);
 
     m_sentences = new QWidget(this);
     m_sentences->setObjectName(QStringLiteral("pnSentenceDB"));
