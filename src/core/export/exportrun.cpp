@@ -38,9 +38,7 @@ void CreateDirectory(const std::string& dir)
         throw EKbError("Cannot create directory \"" + dir + "\". A file of that name is in the way.");
 }
 
-enum class TLayout { Fixed, Script };
-
-void RunExport(TRoomList& area, const std::string& outputDirectory, TLayout layout)
+void RunExport(TRoomList& area, const std::string& outputDirectory, TExportLayout layout)
 {
     TPositionOrderGuard guard(area);
     area.SortByPosition();
@@ -50,21 +48,31 @@ void RunExport(TRoomList& area, const std::string& outputDirectory, TLayout layo
     const TOutputFolder rooms = folder.Subfolder("rooms");
 
     const TExportContext ctx = MakeExportContext(area, outputDirectory);
-    TCodeWriter out;
-    if (layout == TLayout::Fixed || TemplateIncludesHeader(area.ScriptTemplate)) {
+    if (layout == TExportLayout::Fixed || TemplateIncludesHeader(area.ScriptTemplate)) {
+        TCodeWriter out;
         WriteAreaHeader(out, ctx);
         folder.WriteFile(AreaHeaderFileName(ctx.AreaName), out.Bytes());
     }
-    for (const TRoom* room : ctx.RoomsByNumber) {
-        out.Clear();
-        if (layout == TLayout::Fixed)
-            WriteRoomFixed(out, ctx, *room);
-        else
-            WriteRoomScripted(out, ctx, *room);
-        rooms.WriteFile(RoomSourceFileName(*room), out.Bytes());
-    }
+    for (const TRoom* room : ctx.RoomsByNumber)
+        rooms.WriteFile(RoomSourceFileName(*room), RoomSourceCode(ctx, *room, layout));
 }
 } // namespace
+
+std::string RoomSourceCode(const TExportContext& ctx, const TRoom& room, TExportLayout layout)
+{
+    TCodeWriter out;
+    if (layout == TExportLayout::Fixed)
+        WriteRoomFixed(out, ctx, room);
+    else
+        WriteRoomScripted(out, ctx, room);
+    return out.Bytes();
+}
+
+std::string RoomSourceCode(const TRoomList& area, const std::string& outputDirectory, const TRoom& room,
+                           TExportLayout layout)
+{
+    return RoomSourceCode(MakeExportContext(area, outputDirectory), room, layout);
+}
 
 std::string RoomSourceFileName(const TRoom& room)
 {
@@ -106,10 +114,10 @@ void PrepareOutputDirectory(const std::string& outputDirectory)
 
 void ExportToCFiles(TRoomList& area, const std::string& outputDirectory)
 {
-    RunExport(area, outputDirectory, TLayout::Fixed);
+    RunExport(area, outputDirectory, TExportLayout::Fixed);
 }
 
 void ExportUsingScript(TRoomList& area, const std::string& outputDirectory)
 {
-    RunExport(area, outputDirectory, TLayout::Script);
+    RunExport(area, outputDirectory, TExportLayout::Script);
 }

@@ -1,9 +1,13 @@
 #pragma once
 // The two export runs: the area header and one source file per room, in the fixed layout
 // or by script, and the preparation of the output directory before a run.
+#include "export/exportcontext.h"
 #include "model/roomlist.h"
 
 #include <string>
+
+// "to .c files" writes the fixed layout, "Using Script1" expands the scripts.
+enum class TExportLayout { Fixed, Script };
 
 // The room's file in `rooms`: its FileName, with .c added when the name has no full stop.
 std::string RoomSourceFileName(const TRoom& room);
@@ -12,6 +16,13 @@ std::string RoomSourceFileName(const TRoom& room);
 // first full stop of its last component (folders may carry full stops of their own), or
 // empty when that component has none. forest.arf offers forest.
 std::string SuggestedOutputDirectory(const std::string& fileName);
+
+// The bytes of the room's file as a run with ctx writes them.
+std::string RoomSourceCode(const TExportContext& ctx, const TRoom& room, TExportLayout layout);
+// The same for one room of an area in position order, with the context a run into
+// outputDirectory would have: what the editor shows before exporting.
+std::string RoomSourceCode(const TRoomList& area, const std::string& outputDirectory, const TRoom& room,
+                           TExportLayout layout);
 
 // Removes what an earlier export into the directory left: AREANAME.h and the contents of
 // the `rooms` subdirectory, nothing else; symbolic links are removed as links and never
