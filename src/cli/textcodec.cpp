@@ -1,6 +1,7 @@
 #include "cli/textcodec.h"
 
 #include "kberror.h"
+#include "model/utf8text.h"
 
 #include <array>
 #include <iconv.h>
@@ -16,25 +17,6 @@ struct TTextCodec::Impl {
 namespace {
 constexpr uint32_t kUndefined = 0xFFFFFFFFu;
 constexpr uint32_t kPrivateBase = 0xF700;
-
-void AppendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // Decodes one UTF-8 sequence at i; returns kUndefined for malformed input.
 uint32_t NextCodePoint(const std::string& s, size_t& i)

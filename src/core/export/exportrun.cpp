@@ -3,11 +3,13 @@
 #include "export/areaheader.h"
 #include "export/codewriter.h"
 #include "export/exportcontext.h"
+#include "export/exportencoding.h"
 #include "export/outputfolder.h"
 #include "export/roomfixed.h"
 #include "export/roomscripted.h"
 #include "export/scriptexpansion.h"
 #include "kberror.h"
+#include "model/utf8text.h"
 
 #include <filesystem>
 #include <system_error>
@@ -38,7 +40,7 @@ void CreateDirectory(const std::string& dir)
         throw EKbError("Cannot create directory \"" + dir + "\". A file of that name is in the way.");
 }
 
-void RunExport(TRoomList& area, const std::string& outputDirectory, TExportLayout layout)
+void RunExport(TRoomList& area, const std::string& outputDirectory, TExportLayout layout, TExportEncoding encoding)
 {
     TPositionOrderGuard guard(area);
     area.SortByPosition();
@@ -47,14 +49,21 @@ void RunExport(TRoomList& area, const std::string& outputDirectory, TExportLayou
     const TOutputFolder folder(outputDirectory);
     const TOutputFolder rooms = folder.Subfolder("rooms");
 
-    const TExportContext ctx = MakeExportContext(area, outputDirectory);
+    TExportContext ctx = MakeExportContext(area, outputDirectory);
+    // The area name is the folder's, already in the file system's UTF-8: in code-page form it
+    // comes through the conversion as it was.
+    const std::string headerName = AreaHeaderFileName(ctx.AreaName);
+    if (encoding == TExportEncoding::Utf8)
+        ctx.AreaName = Utf8ToCp1250(ctx.AreaName).value_or(ctx.AreaName);
     if (layout == TExportLayout::Fixed || TemplateIncludesHeader(area.ScriptTemplate)) {
         TCodeWriter out;
         WriteAreaHeader(out, ctx);
-        folder.WriteFile(AreaHeaderFileName(ctx.AreaName), out.Bytes());
+        folder.WriteFile(headerName, EncodeExport(out.Bytes(), encoding));
     }
+    // The file names too: the other rooms' code names each file in the same encoding.
     for (const TRoom* room : ctx.RoomsByNumber)
-        rooms.WriteFile(RoomSourceFileName(*room), RoomSourceCode(ctx, *room, layout));
+        rooms.WriteFile(EncodeExport(RoomSourceFileName(*room), encoding),
+                        EncodeExport(RoomSourceCode(ctx, *room, layout), encoding));
 }
 } // namespace
 
@@ -112,12 +121,12 @@ void PrepareOutputDirectory(const std::string& outputDirectory)
     fs::create_directory(outputDirectory, ec);
 }
 
-void ExportToCFiles(TRoomList& area, const std::string& outputDirectory)
+void ExportToCFiles(TRoomList& area, const std::string& outputDirectory, TExportEncoding encoding)
 {
-    RunExport(area, outputDirectory, TExportLayout::Fixed);
+    RunExport(area, outputDirectory, TExportLayout::Fixed, encoding);
 }
 
-void ExportUsingScript(TRoomList& area, const std::string& outputDirectory)
+void ExportUsingScript(TRoomList& area, const std::string& outputDirectory, TExportEncoding encoding)
 {
-    RunExport(area, outputDirectory, TExportLayout::Script);
+    RunExport(area, outputDirectory, TExportLayout::Script, encoding);
 }

@@ -2,6 +2,7 @@
 // The two export runs: the area header and one source file per room, in the fixed layout
 // or by script, and the preparation of the output directory before a run.
 #include "export/exportcontext.h"
+#include "export/exportencoding.h"
 #include "model/roomlist.h"
 
 #include <string>
@@ -36,5 +37,8 @@ void PrepareOutputDirectory(const std::string& outputDirectory);
 // The first file that cannot be created or written (or whose earlier file cannot be
 // removed) stops the run with EKbError; the files written so far stay. The
 // area's rooms are in position order when either returns, whether it succeeds or not.
-void ExportToCFiles(TRoomList& area, const std::string& outputDirectory);
-void ExportUsingScript(TRoomList& area, const std::string& outputDirectory);
+// The encoding turns the area's 8-bit text into UTF-8 on the way out, file names included.
+void ExportToCFiles(TRoomList& area, const std::string& outputDirectory,
+                    TExportEncoding encoding = TExportEncoding::CodePage);
+void ExportUsingScript(TRoomList& area, const std::string& outputDirectory,
+                       TExportEncoding encoding = TExportEncoding::CodePage);

@@ -1,9 +1,12 @@
 #include "export/validation.h"
 
+#include "export/codechecks.h"
 #include "model/text.h"
 
 std::string TReportLine::Text() const
 {
+    if (AreaWide)
+        return std::string(Kind == TReportKind::Error ? "ERROR: " : "Warning: ") + " Area: " + Message;
     return std::string(Kind == TReportKind::Error ? "ERROR: " : "Warning: ") + " Room: " + std::to_string(Number) +
            " (" + std::to_string(X) + ":" + std::to_string(Y) + ") " + Message;
 }
@@ -11,6 +14,11 @@ std::string TReportLine::Text() const
 void TValidationReport::AddReportLine(const TRoom& room, TReportKind kind, std::string message)
 {
     m_lines.push_back({kind, room.Number, room.X, room.Y, std::move(message)});
+}
+
+void TValidationReport::AddAreaLine(TReportKind kind, std::string message)
+{
+    m_lines.push_back({kind, 0, 0, 0, std::move(message), true});
 }
 
 bool TValidationReport::HasErrors() const
@@ -69,16 +77,22 @@ void ValidateRoom(const TRoom& room, TValidationReport& report)
 }
 } // namespace
 
-TValidationReport ValidateArea(const TRoomList& area)
+TValidationReport ValidateArea(const TRoomList& area, TExportEncoding encoding)
 {
     TValidationReport report;
-    for (int i = 0; i < area.Count(); ++i)
+    const TFileNameOwners owners(area);
+    for (int i = 0; i < area.Count(); ++i) {
         ValidateRoom(area[i], report);
+        CheckRoomCode(area[i], owners, report);
+    }
+    CheckAreaCode(area, encoding, report);
     return report;
 }
 
 TRoom* ReportRoom(TRoomList& area, const TReportLine& line)
 {
+    if (line.AreaWide)
+        return nullptr;
     TRoom* room = area.RoomAt(line.X, line.Y);
     return room && room->Number == line.Number ? room : nullptr;
 }

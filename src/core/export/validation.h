@@ -1,5 +1,7 @@
 #pragma once
-// The validation report: one line per missing or doubtful piece of data of a room.
+// The validation report: one line per missing or doubtful piece of data of a room, then
+// the lines about the area as a whole.
+#include "export/exportencoding.h"
 #include "model/roomlist.h"
 
 #include <cstdint>
@@ -16,14 +18,17 @@ struct TReportLine {
     int32_t X = 0;
     int32_t Y = 0;
     std::string Message;
+    // About the area's templates or all of its rooms: there is no room to follow.
+    bool AreaWide = false;
 
-    // "ERROR:  Room: 3 (1:3) Missing filename!"
+    // "ERROR:  Room: 3 (1:3) Missing filename!", "Warning:  Area: ..."
     std::string Text() const;
 };
 
 class TValidationReport {
 public:
     void AddReportLine(const TRoom& room, TReportKind kind, std::string message);
+    void AddAreaLine(TReportKind kind, std::string message);
     const std::vector<TReportLine>& Lines() const { return m_lines; }
     int Count() const { return static_cast<int>(m_lines.size()); }
     bool HasErrors() const;
@@ -34,8 +39,9 @@ private:
     std::vector<TReportLine> m_lines;
 };
 
-// Checks every room in the area's order.
-TValidationReport ValidateArea(const TRoomList& area);
+// Checks every room in the area's order, then the area. The encoding is the one the export
+// will write: only the code page leaves text outside ASCII to be rejected.
+TValidationReport ValidateArea(const TRoomList& area, TExportEncoding encoding = TExportEncoding::CodePage);
 
 // The line's room when a room of that number still stands on that cell, or none.
 TRoom* ReportRoom(TRoomList& area, const TReportLine& line);

@@ -3,6 +3,7 @@
 #include "files/areafile.h"
 #include "forestarea.h"
 #include "kberror.h"
+#include "model/utf8text.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +183,41 @@ TEST(ExportRun, WorkedExamplesComeOutByteForByte)
         EXPECT_EQ(AfterHeaderLines(Read(scripted / "forest.h")), kForestHeader);
         EXPECT_FALSE(area->Modified);
     }
+}
+
+TEST(ExportRun, Utf8ExportChangesOnlyTheEncoding)
+{
+    auto area = MakeForestArea();
+    TRoom& burrow = *area->RoomAt(1, 3);
+    burrow.Short = "\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl \xEF\xE1" "belsk\xE9 \xF3" "dy";
+    burrow.FileName = "h\xF8" "bitov";
+    TRoom& clearing = *area->RoomAt(1, 1);
+    clearing.Items.at(0).Listen = {"\x8A\xE1lek \x80"};
+    TTempDir tmp;
+    fs::create_directories(tmp.Path() / "u");
+    const fs::path bytes = tmp.Path() / "forest", utf8 = tmp.Path() / "u" / "forest";
+    for (const bool script : {false, true}) {
+        SCOPED_TRACE(script);
+        (script ? ExportUsingScript : ExportToCFiles)(*area, bytes.string(), TExportEncoding::CodePage);
+        (script ? ExportUsingScript : ExportToCFiles)(*area, utf8.string(), TExportEncoding::Utf8);
+        // The 8-bit export decoded, names and contents, is the UTF-8 export exactly.
+        std::map<std::string, std::string> decoded;
+        for (const auto& [name, content] : DirectoryTree(bytes))
+            decoded[Cp1250ToUtf8(name)] = content == "<dir>" ? content : Cp1250ToUtf8(content);
+        const auto written = DirectoryTree(utf8);
+        EXPECT_EQ(written, decoded);
+        const std::string room = written.at("rooms/hřbitov.c");
+        EXPECT_NE(room.find("SetShort(\"Žluťoučký kůň úpěl ďábelské ódy\");"), std::string::npos);
+        EXPECT_NE(written.at("rooms/clearing.c").find("\"Šálek €\""), std::string::npos);
+        EXPECT_NE(written.at("rooms/clearing.c").find("__DIR__\"hřbitov\""), std::string::npos);
+        fs::remove_all(bytes);
+        fs::remove_all(utf8);
+    }
+    // A folder named in Czech names the area in the UTF-8 files as it is.
+    const fs::path valley = tmp.Path() / "údolí";
+    ExportToCFiles(*area, valley.string(), TExportEncoding::Utf8);
+    EXPECT_NE(Read(valley / "údolí.h").find("#define AREA_NAME \"údolí\"\r\n"), std::string::npos);
+    EXPECT_NE(Read(valley / "rooms" / "hřbitov.c").find("#include \"../údolí.h\"\r\n"), std::string::npos);
 }
 
 TEST(ExportRun, HeaderLinesCarryTheVersionAndTheDate)

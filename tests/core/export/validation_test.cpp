@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 using TTexts = std::vector<std::string>;
 TTexts Texts(const TValidationReport& report)
@@ -87,4 +89,85 @@ TEST(Validation, ReportRoomFollowsOnlyRoomsThatAreStillThere)
     // Another room on the same cell is another room.
     AddRoom(area, 9, 3, 1, "");
     EXPECT_EQ(ReportRoom(area, last), nullptr);
+}
+
+TEST(Validation, WhatBreaksTheGeneratedCodeIsWarnedOnlyByItsOwnData)
+{
+    using TEdit = std::function<void(TRoomList&, TRoom&)>;
+    const std::string w = "Warning:  Room: 1 (1:1) ", a = "Warning:  Area: ";
+    const struct {
+        TEdit Edit;
+        TTexts Expected;
+        TExportEncoding Encoding = TExportEncoding::CodePage;
+    } cases[] = {
+        {[](TRoomList&, TRoom& r) { r.Short = "Ends in \\"; },
+         {w + "Short description has a backslash at a line end or before a double quote, which breaks the string in "
+              "the code."}},
+        {[](TRoomList&, TRoom& r) { r.Descriptions[0].Text = {"Say \\\"hi\"."}; },
+         {w + "Long description has a backslash at a line end or before a double quote, which breaks the string in "
+              "the code."}},
+        {[](TRoomList&, TRoom& r) { r.Items[0].Description = {"Half\\0 of it"}; },
+         {w + "Description of item \"thing\" has \"\\0\", which cuts the text off."}},
+        {[](TRoomList&, TRoom& r) { r.Items[0].Synonyms = {"be\\a", "\\b"}; },
+         {w + "Synonym \"be\\a\" of item \"thing\" has \"\\a\", which becomes a control character.",
+          w + "Synonym \"\\b\" of item \"thing\" has \"\\b\", which becomes a control character."}},
+        {[](TRoomList&, TRoom& r) { r.Items[0].Listen = {"nine \\9"}; },
+         {w + "Listen text of item \"thing\" has \"\\9\", which the driver rejects."}},
+        {[](TRoomList&, TRoom& r) { r.Items[0].Smell = {"\\xZ", "\\8"}; },
+         {w + "Smell text of item \"thing\" has \"\\x\" without hex digits, which the driver rejects."}},
+        {[](TRoomList&, TRoom& r) { r.Descriptions.push_back({"Night Long", {"\\U"}}); },
+         {w + "Night Long description has \"\\U\" without hex digits, which the driver rejects."}},
+        // Escapes builders type on purpose, paired backslashes and texts the export does not write.
+        {[](TRoomList&, TRoom& r) {
+             r.Short = "\\n\\t\\\\\\x41\\u00e9\\012 \\\\\" ok\\\\";
+             r.Descriptions.push_back({"Other", {"\\a \\"}});
+             r.Exits.push_back({ekNone, "\"", 1});
+             r.Items[0].Synonyms = {" ", "\\\\"};
+         },
+         {}},
+        {[](TRoomList&, TRoom& r) { r.Exits[0].ID = "up\"stairs"; },
+         {w + "Exit \"up\"stairs\" has a double quote or backslash, which the code writes unescaped."}},
+        {[](TRoomList&, TRoom& r) { r.FileName = "r\\1"; },
+         {w + "Filename has a double quote or backslash, which the code writes unescaped."}},
+        {[](TRoomList& area, TRoom&) { GoodRoom(area, 2, 3, 1).FileName = "r1.c"; },
+         {"Warning:  Room: 2 (3:1) Writes the same file \"r1.c\" as room 1 and overwrites it."}},
+        {[](TRoomList& area, TRoom&) { area.FileHeader = {"", "  "}; },
+         {a + "File header is empty: the room files of the fixed layout inherit nothing and room::create() fails."}},
+        {[](TRoomList& area, TRoom&) { area.ScriptTemplate = {"inherit LIB_ROOM;", "  SetRainType(RAIN);"}; },
+         {a + "Script template uses the area header's constants without a $_INCLUDE_H_$ line, so they are "
+              "undefined."}},
+        {[](TRoomList& area, TRoom&) { area.ScriptTemplate = {"  $_LIGHTS_CONS_$"}; },
+         {a + "Script template uses the area header's constants without a $_INCLUDE_H_$ line, so they are "
+              "undefined."}},
+        {[](TRoomList& area, TRoom&) { area.ScriptTemplate = {"$_include_h_$", "$_SHORT_$ // text", " $_SHRT_$"}; },
+         {a + "Script template line 2: \"$_SHORT_$\" is not a known placeholder alone on its line and stays in the "
+              "code as it is.",
+          a + "Script template line 3: \"$_SHRT_$\" is not a known placeholder alone on its line and stays in the "
+              "code as it is."}},
+        {[](TRoomList& area, TRoom&) { GoodRoom(area, 5, 3, 1).Items[0].Touch = {"Hladk\xE9 \xE8"}; },
+         {a + "Text outside ASCII (first in room 5) is exported as 8-bit bytes, which current drivers reject; use "
+              "the UTF-8 export option."}},
+        {[](TRoomList& area, TRoom&) { GoodRoom(area, 5, 3, 1).Items[0].Touch = {"Hladk\xE9 \xE8"}; },
+         {},
+         TExportEncoding::Utf8},
+    };
+    for (const auto& c : cases) {
+        TRoomList area(9, 9);
+        c.Edit(area, GoodRoom(area, 1, 1, 1));
+        EXPECT_EQ(Texts(ValidateArea(area, c.Encoding)), c.Expected) << (c.Expected.empty() ? "" : c.Expected[0]);
+    }
+
+    // The new lines follow the room's own lines, and a line about the area leads to no room.
+    TRoomList area(9, 9);
+    TRoom& r = GoodRoom(area, 1, 1, 1);
+    r.Items.clear();
+    r.Short = "\\a";
+    area.FileHeader.clear();
+    const TValidationReport report = ValidateArea(area);
+    EXPECT_EQ(Texts(report), (TTexts{w + "No items defined, you should add some.",
+                                     w + "Short description has \"\\a\", which becomes a control character.",
+                                     a + "File header is empty: the room files of the fixed layout inherit nothing "
+                                         "and room::create() fails."}));
+    EXPECT_EQ(ReportRoom(area, report.Lines()[1]), &r);
+    EXPECT_EQ(ReportRoom(area, report.Lines()[2]), nullptr);
 }
