@@ -1,7 +1,8 @@
 // Area file and undo costs on the 100 x 100-room area, each next to its baseline:
 // SaveArea against bare deflate of the same inflated bytes, LoadArea against bare inflate
 // of the same file, loading rooms stored in descending against ascending order, AddMark
-// after one edit with the memory it keeps, and Undo.
+// after one edit with the memory it keeps, and Undo; the last two also on 300 x 300 rooms,
+// where they must stay within ten times the cost, as they follow the edit, not the area.
 #include "benchutil/generatedarea.h"
 #include "files/areafile.h"
 #include "files/zstream.h"
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <malloc.h>
 #include <new>
 
@@ -41,9 +43,12 @@ void operator delete(void* p, size_t) noexcept { operator delete(p); }
 #pragma GCC diagnostic pop
 
 namespace {
-const TRoomList& Area()
+const TRoomList& Area(int roomsAcross = 100)
 {
-    static std::unique_ptr<TRoomList> area = MakeGeneratedArea();
+    static std::map<int, std::unique_ptr<TRoomList>> areas;
+    auto& area = areas[roomsAcross];
+    if (!area)
+        area = MakeGeneratedArea(roomsAcross, roomsAcross);
     return *area;
 }
 
@@ -129,10 +134,11 @@ void BM_LoadRoomsStoredInOrder(benchmark::State& state)
 // 0: ascending, 1: descending.
 BENCHMARK(BM_LoadRoomsStoredInOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Argument: rooms across and down.
 void BM_AddMarkAfterOneEdit(benchmark::State& state)
 {
     TRoomList area(0, 0);
-    area.Assign(Area());
+    area.Assign(Area(static_cast<int>(state.range(0))));
     TAUndoList history;
     history.AddMark(area);
     long long kept = 0;
@@ -148,12 +154,12 @@ void BM_AddMarkAfterOneEdit(benchmark::State& state)
     }
     state.counters["KiB_kept_per_mark"] = marks ? kept / 1024.0 / marks : 0;
 }
-BENCHMARK(BM_AddMarkAfterOneEdit)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_AddMarkAfterOneEdit)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_Undo(benchmark::State& state)
 {
     TRoomList area(0, 0);
-    area.Assign(Area());
+    area.Assign(Area(static_cast<int>(state.range(0))));
     TAUndoList history;
     history.AddMark(area);
     area[10].Short = "edited";
@@ -165,7 +171,7 @@ void BM_Undo(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Undo)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -7,10 +7,8 @@
 #include <cstdio>
 
 namespace {
-bool PtrPositionLess(const std::unique_ptr<TRoom>& a, const std::unique_ptr<TRoom>& b)
-{
-    return PositionLess(*a, *b);
-}
+// Orders the list's slots, whose type is private to it.
+constexpr auto SlotPositionLess = [](const auto& a, const auto& b) { return PositionLess(*a.Room, *b.Room); };
 
 // Sign of the comparison of a room's cell with (x, y) in position order.
 int ComparePosition(const TRoom& r, int32_t x, int32_t y)
@@ -35,9 +33,17 @@ TRoomList::TRoomList(int32_t width, int32_t height)
 int TRoomList::IndexOf(const TRoom* room) const
 {
     for (size_t i = 0; i < m_rooms.size(); ++i)
-        if (m_rooms[i].get() == room)
+        if (m_rooms[i].Room.get() == room)
             return static_cast<int>(i);
     return -1;
+}
+
+void TRoomList::Touch(const TRoom* room)
+{
+    if (!room)
+        return;
+    if (const int i = IndexOf(room); i >= 0)
+        m_rooms[i].Changed = true;
 }
 
 void TRoomList::Clear()
@@ -57,7 +63,7 @@ void TRoomList::Assign(const TRoomList& source)
     m_rooms.clear();
     m_rooms.reserve(source.m_rooms.size());
     for (const auto& r : source.m_rooms)
-        m_rooms.push_back(std::make_unique<TRoom>(*r));
+        m_rooms.emplace_back(std::make_unique<TRoom>(*r.Room));
     DefaultRooms.Clear();
     DefaultRooms.AddCopies(source.DefaultRooms);
     AutoSort = true;
@@ -67,7 +73,10 @@ void TRoomList::Assign(const TRoomList& source)
 
 void TRoomList::AdoptRooms(std::vector<std::unique_ptr<TRoom>> rooms)
 {
-    m_rooms = std::move(rooms);
+    m_rooms.clear();
+    m_rooms.reserve(rooms.size());
+    for (auto& r : rooms)
+        m_rooms.emplace_back(std::move(r));
     m_positionOrdered = false;
     SortByPosition();
 }
@@ -83,17 +92,18 @@ TRoom* TRoomList::Add(std::unique_ptr<TRoom> room)
     TRoom* raw = room.get();
     if (m_positionOrdered) {
         // Inserting at the sorted place keeps the order; appending in order is the common case.
-        if (m_rooms.empty() || !PositionLess(*raw, *m_rooms.back())) {
-            m_rooms.push_back(std::move(room));
+        if (m_rooms.empty() || !PositionLess(*raw, *m_rooms.back().Room)) {
+            m_rooms.emplace_back(std::move(room));
         } else if (AutoSort) {
-            auto at = std::upper_bound(m_rooms.begin(), m_rooms.end(), room, PtrPositionLess);
-            m_rooms.insert(at, std::move(room));
+            auto at = std::upper_bound(m_rooms.begin(), m_rooms.end(), *raw,
+                                       [](const TRoom& r, const auto& slot) { return PositionLess(r, *slot.Room); });
+            m_rooms.emplace(at, std::move(room));
         } else {
-            m_rooms.push_back(std::move(room));
+            m_rooms.emplace_back(std::move(room));
             m_positionOrdered = false;
         }
     } else {
-        m_rooms.push_back(std::move(room));
+        m_rooms.emplace_back(std::move(room));
         SortIfNeeded();
     }
     return raw;
@@ -104,19 +114,19 @@ void TRoomList::AddRooms(std::vector<std::unique_ptr<TRoom>> rooms)
     if (rooms.empty())
         return;
     for (auto& room : rooms)
-        m_rooms.push_back(std::move(room));
+        m_rooms.emplace_back(std::move(room));
     // The stable sort puts rooms of one cell in the order Add would: earlier ones first.
     if (AutoSort)
         SortByPosition();
     else if (m_positionOrdered)
-        m_positionOrdered = std::is_sorted(m_rooms.begin(), m_rooms.end(), PtrPositionLess);
+        m_positionOrdered = std::is_sorted(m_rooms.begin(), m_rooms.end(), SlotPositionLess);
 }
 
 std::unique_ptr<TRoom> TRoomList::Delete(int index)
 {
     if (index < 0 || index >= Count())
         return nullptr;
-    std::unique_ptr<TRoom> r = std::move(m_rooms[index]);
+    std::unique_ptr<TRoom> r = std::move(m_rooms[index].Room);
     m_rooms.erase(m_rooms.begin() + index);
     SortIfNeeded();
     return r;
@@ -127,31 +137,38 @@ std::unique_ptr<TRoom> TRoomList::Remove(const TRoom* room)
     return Delete(IndexOf(room));
 }
 
-const TRoom* TRoomList::RoomAt(int32_t x, int32_t y) const
+int TRoomList::IndexAt(int32_t x, int32_t y) const
 {
     if (!m_positionOrdered) {
-        for (const auto& r : m_rooms)
-            if (r->X == x && r->Y == y)
-                return r.get();
-        return nullptr;
+        for (size_t i = 0; i < m_rooms.size(); ++i)
+            if (m_rooms[i].Room->X == x && m_rooms[i].Room->Y == y)
+                return static_cast<int>(i);
+        return -1;
     }
     size_t lo = 0, hi = m_rooms.size();
     while (lo < hi) {
         const size_t mid = lo + (hi - lo) / 2;
-        const int c = ComparePosition(*m_rooms[mid], x, y);
+        const int c = ComparePosition(*m_rooms[mid].Room, x, y);
         if (c == 0)
-            return m_rooms[mid].get();
+            return static_cast<int>(mid);
         if (c < 0)
             lo = mid + 1;
         else
             hi = mid;
     }
-    return nullptr;
+    return -1;
+}
+
+const TRoom* TRoomList::RoomAt(int32_t x, int32_t y) const
+{
+    const int i = IndexAt(x, y);
+    return i < 0 ? nullptr : m_rooms[i].Room.get();
 }
 
 TRoom* TRoomList::RoomAt(int32_t x, int32_t y)
 {
-    return const_cast<TRoom*>(static_cast<const TRoomList*>(this)->RoomAt(x, y));
+    const int i = IndexAt(x, y);
+    return i < 0 ? nullptr : &Changing(i);
 }
 
 bool TRoomList::Scan(ScanAxis axis, int32_t x, int32_t y, TGridPoint& back, TGridPoint& forward) const
@@ -228,15 +245,15 @@ bool TRoomList::LinkSWNE(int32_t x, int32_t y, bool l) { return Link(ScanAxis::S
 
 void TRoomList::SortByPosition()
 {
-    std::stable_sort(m_rooms.begin(), m_rooms.end(), PtrPositionLess);
+    std::stable_sort(m_rooms.begin(), m_rooms.end(), SlotPositionLess);
     m_positionOrdered = true;
 }
 
 void TRoomList::SortByNumber()
 {
     std::stable_sort(m_rooms.begin(), m_rooms.end(),
-                     [](const auto& a, const auto& b) { return a->Number < b->Number; });
-    m_positionOrdered = std::is_sorted(m_rooms.begin(), m_rooms.end(), PtrPositionLess);
+                     [](const auto& a, const auto& b) { return a.Room->Number < b.Room->Number; });
+    m_positionOrdered = std::is_sorted(m_rooms.begin(), m_rooms.end(), SlotPositionLess);
 }
 
 std::string TRoomList::XYFileName(int32_t x, int32_t y) const

@@ -44,10 +44,14 @@ public:
 
     TRList DefaultRooms;
 
+    // A room reached through a non-const accessor counts as changed until the next undo mark
+    // records it; one edited through a pointer kept from before that mark must be touched.
     int Count() const { return static_cast<int>(m_rooms.size()); }
-    TRoom& operator[](int i) { return *m_rooms[i]; }
-    const TRoom& operator[](int i) const { return *m_rooms[i]; }
+    TRoom& operator[](int i) { return Changing(i); }
+    const TRoom& operator[](int i) const { return *m_rooms[i].Room; }
     int IndexOf(const TRoom* room) const;
+    // Counts the room as changed; the pointer is only compared, so a dangling one is harmless.
+    void Touch(const TRoom* room);
 
     // Destroys all rooms and template rooms, LastNumber := 0; other fields stay.
     void Clear();
@@ -89,18 +93,41 @@ public:
     std::string XYFileName(int32_t x, int32_t y) const;
     std::string AscendingFileName(int32_t number) const;
 
-    // Access for the undo history, which shares unchanged rooms between snapshots.
-    const std::vector<std::unique_ptr<TRoom>>& Rooms() const { return m_rooms; }
     // Replaces all rooms at once and puts them in position order.
     void AdoptRooms(std::vector<std::unique_ptr<TRoom>> rooms);
 
+    // For the undo history. Each room keeps the immutable copy last recorded or restored for
+    // it, so a mark reads only the rooms changed since, and shares every other one.
+    std::vector<std::shared_ptr<const TRoom>> RecordRooms() const;
+    // Makes the rooms those recorded, in position order (sorted unless they were recorded in
+    // it). A room that still equals its recorded copy stays as it is, unread; the others are
+    // copied back.
+    void RestoreRooms(const std::vector<std::shared_ptr<const TRoom>>& recorded, bool inPositionOrder);
+
 private:
+    struct TSlot {
+        explicit TSlot(std::unique_ptr<TRoom> room, std::shared_ptr<const TRoom> recorded = nullptr)
+            : Room(std::move(room)), Recorded(std::move(recorded)), Changed(!Recorded)
+        {
+        }
+        std::unique_ptr<TRoom> Room;
+        // Bookkeeping of a const snapshot: equal to *Room whenever Changed is false.
+        mutable std::shared_ptr<const TRoom> Recorded;
+        mutable bool Changed = true;
+    };
+    TRoom& Changing(int i)
+    {
+        m_rooms[i].Changed = true;
+        return *m_rooms[i].Room;
+    }
+    int IndexAt(int32_t x, int32_t y) const;
+
     enum class ScanAxis { WE, NS, NWSE, SWNE };
     bool Scan(ScanAxis axis, int32_t x, int32_t y, TGridPoint& back, TGridPoint& forward) const;
     bool Link(ScanAxis axis, int32_t x, int32_t y, bool link);
     void SortIfNeeded();
 
-    std::vector<std::unique_ptr<TRoom>> m_rooms;
+    std::vector<TSlot> m_rooms;
     bool m_positionOrdered = true;
 };
 

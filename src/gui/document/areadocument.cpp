@@ -9,6 +9,8 @@ TAreaDocument::TAreaDocument(QObject* parent)
 
 void TAreaDocument::AddMark()
 {
+    // The details edit the active room through the pointer they were given, unseen by the area.
+    m_area->Touch(m_activeRoom);
     m_undo.AddMark(*m_area);
     FollowModified();
     emit AreaChanged(TAreaChange::Mark);
@@ -84,6 +86,8 @@ void TAreaDocument::SaveAs(const std::string& fileName)
 
 void TAreaDocument::SetActiveRoom(TRoom* room)
 {
+    // Edits made to the room being left are recorded by the next mark.
+    m_area->Touch(m_activeRoom);
     m_activeRoom = room;
     emit ActiveRoomChanged(room);
 }
