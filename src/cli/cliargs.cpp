@@ -2,7 +2,7 @@
 
 namespace {
 const std::set<std::string> kValueOptions = {"--encoding", "--zoom", "--depth"};
-const std::set<std::string> kFlags = {"--help", "--script", "--no-grid", "--no-centers", "--no-fill"};
+const std::set<std::string> kFlags = {"--help", "--script", "--utf8", "--no-grid", "--no-centers", "--no-fill"};
 } // namespace
 
 std::string TCliArgs::Encoding() const { return Option("--encoding", "windows-1250"); }

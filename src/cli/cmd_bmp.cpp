@@ -35,7 +35,7 @@ int CmdBmp(const TCliArgs& args, std::ostream& out)
     options.Grid = !args.Flag("--no-grid");
     options.RoomCenters = !args.Flag("--no-centers");
     options.RoomFill = !args.Flag("--no-fill");
-    ExportMapBmp(area, options, depth, args.Positional[1]);
+    ExportMapPicture(area, options, depth, args.Positional[1]);
     (void)out;
     return exitDone;
 }

@@ -7,6 +7,13 @@
 
 #include <iostream>
 
+namespace {
+TExportEncoding EncodingOf(const TCliArgs& args)
+{
+    return args.Flag("--utf8") ? TExportEncoding::Utf8 : TExportEncoding::CodePage;
+}
+} // namespace
+
 int CmdExport(const TCliArgs& args, std::ostream& out)
 {
     args.Expect(2);
@@ -15,9 +22,9 @@ int CmdExport(const TCliArgs& args, std::ostream& out)
     const std::string& dir = args.Positional[1];
     PrepareOutputDirectory(dir);
     if (args.Flag("--script"))
-        ExportUsingScript(area, dir);
+        ExportUsingScript(area, dir, EncodingOf(args));
     else
-        ExportToCFiles(area, dir);
+        ExportToCFiles(area, dir, EncodingOf(args));
     out << "Export done.\n";
     return exitDone;
 }
@@ -27,7 +34,7 @@ int CmdValidate(const TCliArgs& args, std::ostream& out)
     args.Expect(1);
     TRoomList area(0, 0);
     LoadArea(args.Positional[0], area);
-    const TValidationReport report = ValidateArea(area);
+    const TValidationReport report = ValidateArea(area, EncodingOf(args));
     for (const TReportLine& line : report.Lines())
         out << line.Text() << "\n";
     std::cerr << report.Summary() << "\n";

@@ -42,13 +42,14 @@ int NearestIndex(const QList<QRgb>& palette, QRgb c)
     return best;
 }
 
-bool EndsWithArf(const std::string& name)
+// The suffix is given in lower case.
+bool EndsWithIgnoringCase(const std::string& name, const std::string& suffix)
 {
-    if (name.size() < 4)
+    if (name.size() < suffix.size())
         return false;
-    std::string tail = name.substr(name.size() - 4);
+    std::string tail = name.substr(name.size() - suffix.size());
     std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return tail == ".arf";
+    return tail == suffix;
 }
 } // namespace
 
@@ -114,30 +115,42 @@ QImage ToIndexedPicture(const QImage& rgb, int bitsPerPixel, const QColor& backg
     return indexed;
 }
 
-void SaveMapBmp(const QImage& indexed, const std::string& fileName)
+namespace {
+void SavePicture(const QImage& indexed, const std::string& fileName, const char* format)
 {
     if (indexed.format() != QImage::Format_Indexed8 || indexed.colorCount() > 256)
         throw EKbError("Cannot write the picture \"" + fileName + "\": it is not an indexed picture.");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    // Qt writes 4 bits per pixel for an indexed picture of at most 16 colours, else 8.
-    if (!indexed.save(&buffer, "BMP"))
+    if (!indexed.save(&buffer, format))
         throw EKbError("Cannot write the picture \"" + fileName + "\".");
     SaveFileAtomically(fileName, std::string(bytes.constData(), size_t(bytes.size())));
 }
+} // namespace
 
-void ExportMapBmp(const TRoomList& area, const TMapViewOptions& options, int bitsPerPixel,
-                  const std::string& fileName)
+void SaveMapBmp(const QImage& indexed, const std::string& fileName)
 {
-    SaveMapBmp(ToIndexedPicture(RenderMap(area, options), bitsPerPixel, options.Background), fileName);
+    // Qt writes 4 bits per pixel for an indexed picture of at most 16 colours, else 8.
+    SavePicture(indexed, fileName, "BMP");
+}
+
+void SaveMapPicture(const QImage& indexed, const std::string& fileName)
+{
+    SavePicture(indexed, fileName, EndsWithIgnoringCase(fileName, ".png") ? "PNG" : "BMP");
+}
+
+void ExportMapPicture(const TRoomList& area, const TMapViewOptions& options, int bitsPerPixel,
+                      const std::string& fileName)
+{
+    SaveMapPicture(ToIndexedPicture(RenderMap(area, options), bitsPerPixel, options.Background), fileName);
 }
 
 std::string BmpFileName(const std::string& areaFileName, int zoomPercent)
 {
     // Only a real extension goes: a name without one keeps all its characters.
     std::string base = areaFileName;
-    if (EndsWithArf(base)) {
+    if (EndsWithIgnoringCase(base, ".arf")) {
         base.resize(base.size() - 4);
     } else {
         const std::filesystem::path path(areaFileName);

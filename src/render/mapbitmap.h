@@ -1,5 +1,5 @@
 #pragma once
-// The map as a Windows bitmap file: fixed palettes, the indexed copy and the writer.
+// The map as a Windows bitmap (or PNG) file: fixed palettes, the indexed copy and the writers.
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -18,9 +18,11 @@ QImage ToIndexedPicture(const QImage& rgb, int bitsPerPixel, const QColor& backg
 // Writes a Windows BMP of 4 or 8 bits per pixel (from the colour count of the indexed image),
 // replacing the file safely; throws EKbError naming the file on failure.
 void SaveMapBmp(const QImage& indexed, const std::string& fileName);
-// Paints the whole map and writes it at 4 or 8 bits per pixel.
-void ExportMapBmp(const TRoomList& area, const TMapViewOptions& options, int bitsPerPixel,
-                  const std::string& fileName);
+// The same pixels and palette as a PNG when the name ends in .png (any case), else as BMP.
+void SaveMapPicture(const QImage& indexed, const std::string& fileName);
+// Paints the whole map and writes it at 4 or 8 bits per pixel, as SaveMapPicture does.
+void ExportMapPicture(const TRoomList& area, const TMapViewOptions& options, int bitsPerPixel,
+                      const std::string& fileName);
 // Area file name without its ".arf", "_", the zoom, ".bmp": /a/forest.arf at 150 gives
 // /a/forest_150.bmp.
 std::string BmpFileName(const std::string& areaFileName, int zoomPercent);

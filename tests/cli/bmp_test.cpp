@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <filesystem>
 
 namespace {
@@ -46,6 +48,21 @@ TEST(CliBmp, WritesFourOrEightBitPictureAtTheChosenZoom)
     EXPECT_NE(pictures[3], pictures[0]);
     ASSERT_EQ(Cli({"bmp", Forest(), dir.File("again.bmp"), "--no-grid"}).ExitCode, 0);
     EXPECT_EQ(ReadFileBytes(dir.File("again.bmp")), pictures[3]);
+}
+
+TEST(CliBmp, PngNameWritesAPngOfTheSamePixels)
+{
+    TTempDir dir;
+    for (const std::string depth : {"4", "8"}) {
+        ASSERT_EQ(Cli({"bmp", Forest(), dir.File("map.bmp"), "--depth", depth, "--zoom", "150"}).ExitCode, 0);
+        const auto run = Cli({"bmp", Forest(), dir.File("map.PNG"), "--depth", depth, "--zoom", "150"});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        EXPECT_EQ(ReadFileBytes(dir.File("map.PNG")).substr(0, 8), "\x89PNG\r\n\x1A\n");
+        const QImage bmp(QString::fromStdString(dir.File("map.bmp")), "BMP");
+        const QImage png(QString::fromStdString(dir.File("map.PNG")), "PNG");
+        ASSERT_FALSE(bmp.isNull());
+        EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), bmp.convertToFormat(QImage::Format_RGB32)) << depth;
+    }
 }
 
 TEST(CliBmp, WrongUsageAndFileErrors)

@@ -135,8 +135,14 @@ TEST(CliArea, ExitCodesForUsageAndUnreadableFiles)
     EXPECT_NE(junk.Err.find("\xC5\xA0patn\xC3\xBD form\xC3\xA1t souboru"), std::string::npos);
     const auto help = Cli({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
+    // Every command comes with an example.
+    const std::string examples = help.Out.substr(std::min(help.Out.find("examples:"), help.Out.size()));
+    for (const char* command : {"dump", "build", "export", "validate", "text", "sdb-dump", "idb-dump", "sdb-build",
+                                "idb-build"})
+        EXPECT_NE(examples.find(std::string("\n  kesterbrandor-cli ") + command + " "), std::string::npos) << command;
 #ifdef KB_HAVE_RENDER
     EXPECT_NE(help.Out.find("  bmp "), std::string::npos);
+    EXPECT_NE(examples.find("\n  kesterbrandor-cli bmp "), std::string::npos);
 #else
     EXPECT_EQ(help.Out.find("bmp"), std::string::npos);
 #endif

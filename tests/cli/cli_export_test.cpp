@@ -129,6 +129,33 @@ TEST(CliValidate, ReportLinesAndExitCode)
     EXPECT_EQ(Cli({"validate", tmp.File("missing.arf")}).ExitCode, 3);
 }
 
+TEST(CliExport, Utf8OptionForExportAndValidate)
+{
+    TTempDir tmp;
+    TRoomList area(0, 0);
+    LoadArea(Example(), area);
+    area.RoomAt(1, 3)->Short = "Nora pod ko\xF8" "eny";
+    SaveArea(tmp.File("czech.arf"), area);
+    const std::string nonAscii = "Warning:  Area: Text outside ASCII (first in room 3) is exported as 8-bit bytes, "
+                                 "which current drivers reject; use the UTF-8 export option.\n";
+    const auto bytes = Cli({"validate", tmp.File("czech.arf")});
+    EXPECT_EQ(bytes.ExitCode, 0);
+    EXPECT_NE(bytes.Out.find(nonAscii), std::string::npos) << bytes.Out;
+    const auto utf8 = Cli({"validate", tmp.File("czech.arf"), "--utf8"});
+    EXPECT_EQ(utf8.ExitCode, 0);
+    EXPECT_EQ(utf8.Out + nonAscii, bytes.Out);
+
+    const fs::path out = tmp.Path() / "forest";
+    for (const bool script : {false, true}) {
+        std::vector<std::string> args = {"export", tmp.File("czech.arf"), out.string(), "--utf8"};
+        if (script)
+            args.push_back("--script");
+        ASSERT_EQ(Cli(args).ExitCode, 0);
+        EXPECT_NE(ReadFileBytes((out / "rooms" / "burrow.c").string()).find("SetShort(\"Nora pod kořeny\");"),
+                  std::string::npos);
+    }
+}
+
 TEST(CliText, WritesThePlainTextExport)
 {
     TTempDir tmp;

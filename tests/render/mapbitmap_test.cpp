@@ -75,7 +75,7 @@ TEST(MapBitmap, BmpFileHasTheDepthAndReadsBackPixelForPixel)
             SCOPED_TRACE(::testing::Message() << bits << " bits " << zoom << "%");
             const QString file = FilePath(dir, "map.bmp");
             const TMapViewOptions o = Options(zoom);
-            ExportMapBmp(*area, o, bits, file.toStdString());
+            ExportMapPicture(*area, o, bits, file.toStdString());
 
             QFile f(file);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -117,14 +117,14 @@ TEST(MapBitmap, FailedWriteNamesTheFileAndKeepsTheOldOne)
     const std::string missing = FilePath(dir, "no/such/folder/map.bmp").toStdString();
     std::string message = "no error";
     try {
-        ExportMapBmp(*area, Options(100), 4, missing);
+        ExportMapPicture(*area, Options(100), 4, missing);
     } catch (const EKbError& e) {
         message = e.what();
     }
     EXPECT_NE(message.find(missing), std::string::npos) << message;
     // Replacing works; a picture that is not indexed is refused before the old file is touched.
     const QString file = FilePath(dir, "map.bmp");
-    ExportMapBmp(*area, Options(50), 8, file.toStdString());
+    ExportMapPicture(*area, Options(50), 8, file.toStdString());
     const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
     EXPECT_THROW(SaveMapBmp(Render(*area, Options(50)), file.toStdString()), EKbError);
     QFile f(file);
