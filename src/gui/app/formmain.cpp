@@ -217,6 +217,7 @@ void TFormMain::ConnectCommands()
     connect(m.miExit, &QAction::triggered, this, &QWidget::close);
     // Export
     connect(m.miToBmp, &QAction::triggered, this, &TFormMain::ExportBmp);
+    connect(m.miToPicture, &QAction::triggered, this, &TFormMain::ExportPicture);
     connect(m.miToText, &QAction::triggered, this, &TFormMain::ExportText);
     connect(m.miToC, &QAction::triggered, this, [this] { ExportCode(false); });
     connect(m.miUsingScript1, &QAction::triggered, this, [this] { ExportCode(true); });

@@ -2,12 +2,14 @@
 // The main window: owns the area document for the whole run, creates the map, the room
 // details and the database pane and wires them to the document and the status bar, and runs
 // the area file commands. The subsystems know the document, never each other.
+#include "export/exportencoding.h"
 #include "gui/app/mainmenu.h"
 #include "gui/app/settingsstore.h"
 #include "gui/document/areadocument.h"
 #include "gui/document/itemdocument.h"
 #include "gui/document/sentencedocument.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
@@ -74,12 +76,16 @@ public:
     void cbZoomChange(bool fromUser);
     void ApplyZoom();
     void ExportBmp();
+    // "to picture": the map as PNG or BMP under a name the user chooses.
+    void ExportPicture();
     // The plain-text export with its save dialog.
     void ExportText();
     // "to .c files" (fixed layout) or "Using Script1": asks for the folder, then exports.
     void ExportCode(bool usingScript);
     // Checks the area and lists the findings under the room details.
     void Validate();
+    // The options' choice for the code exports and their validation.
+    TExportEncoding ExportEncoding() const;
     void tbHelpClick();
     // "Options": fills the dialog from the area and shows it; OK applies it.
     void tbOptionsClick();
@@ -120,6 +126,8 @@ private:
     void WireRoomDetails();
     void SetCaptionFromFile(const QString& fileName);
     void ShowCursorCell(TGridPoint cell);
+    // The whole map at the current zoom with the picture's palette.
+    QImage MapPicture() const;
     void PaintDefaultRoomGlyphs();
     void AfterBlink();
     void StatusTick();

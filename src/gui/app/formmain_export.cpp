@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QSplitter>
 
+TExportEncoding TFormMain::ExportEncoding() const
+{
+    return m_settings.Utf8Export ? TExportEncoding::Utf8 : TExportEncoding::CodePage;
+}
+
 void TFormMain::ExportCode(bool usingScript)
 {
     TRoomList& area = m_document.Area();
@@ -21,16 +26,16 @@ void TFormMain::ExportCode(bool usingScript)
     // A file that cannot be written ends the command with an error naming it, before the
     // notice: "Export done." means every file was written.
     if (usingScript)
-        ExportUsingScript(area, path);
+        ExportUsingScript(area, path, ExportEncoding());
     else
-        ExportToCFiles(area, path);
+        ExportToCFiles(area, path, ExportEncoding());
     m_asker->Inform(this, QStringLiteral("Export done."));
 }
 
 void TFormMain::Validate()
 {
     TValidationList* list = m_roomPanel->ValidationList();
-    list->ShowReport(ValidateArea(m_document.Area()));
+    list->ShowReport(ValidateArea(m_document.Area(), ExportEncoding()));
     const TValidationReport& report = list->Report();
     const QString summary = QString::fromStdString(report.Summary());
     if (report.Count() == 0) {

@@ -9,6 +9,7 @@ void TFormMain::tbOptionsClick()
         connect(m_formOptions, &QDialog::accepted, this, &TFormMain::ApplyOptions);
     }
     m_formOptions->Fill(m_pictureBits);
+    m_formOptions->FillExport(m_settings.Utf8Export);
     // Modal, but returns at once: OK reaches ApplyOptions through the event loop.
     m_formOptions->open();
 }
@@ -17,6 +18,7 @@ void TFormMain::ApplyOptions()
 {
     const TOptionsOutcome outcome = m_formOptions->Apply();
     m_pictureBits = outcome.PictureBits;
+    m_settings.Utf8Export = outcome.Utf8Export;
     if (!DetailsHidden())
         ShowDetails();
     if (outcome.Resized)

@@ -69,15 +69,32 @@ void TFormMain::tbHelpClick()
 
 // --- exports
 
-void TFormMain::ExportBmp()
+QImage TFormMain::MapPicture() const
 {
-    const TRoomList& area = m_document.Area();
-    const std::string name = BmpFileName(area.FileName, m_zoomPercent);
     TMapViewOptions options = m_mapView->Options();
     options.ZoomPercent = m_zoomPercent;
-    const QImage picture = ToIndexedPicture(RenderMap(area, options), m_pictureBits, options.Background);
-    SaveMapBmp(picture, name);
+    return ToIndexedPicture(RenderMap(m_document.Area(), options), m_pictureBits, options.Background);
+}
+
+void TFormMain::ExportBmp()
+{
+    const std::string name = BmpFileName(m_document.Area().FileName, m_zoomPercent);
+    SaveMapBmp(MapPicture(), name);
     m_asker->Inform(this, QStringLiteral("Picture was saved to ") + QFile::decodeName(QByteArray::fromStdString(name)));
+}
+
+void TFormMain::ExportPicture()
+{
+    // The name "to bmp" would write, as a PNG.
+    std::string proposal = BmpFileName(m_document.Area().FileName, m_zoomPercent);
+    proposal.replace(proposal.size() - 4, 4, ".png");
+    const TFileDialogSpec setup{QStringLiteral("Save the map picture"),
+                                QStringLiteral("PNG pictures (*.png);;BMP pictures (*.bmp)"), QStringLiteral("png"),
+                                true, {}};
+    const QString name = m_asker->AskSaveFileName(this, setup, QFile::decodeName(QByteArray::fromStdString(proposal)));
+    if (name.isEmpty())
+        return;
+    SaveMapPicture(MapPicture(), QFile::encodeName(name).toStdString());
 }
 
 void TFormMain::ExportText()

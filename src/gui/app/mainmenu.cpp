@@ -59,6 +59,7 @@ TMainMenu CreateMainMenu(QMainWindow* window)
 
     QMenu* exportMenu = Menu(bar, "miExport", "E&xport");
     m.miToBmp = Item(exportMenu, "miToBmp", "to &bmp", {}, "Exports map to bmp file");
+    m.miToPicture = Item(exportMenu, "miToPicture", "to &picture...", {}, "Saves the map picture as PNG or BMP");
     m.miToText = Item(exportMenu, "miToText", "to &text file");
     m.miToC = Item(exportMenu, "miToC", "to .&c files");
     m.miUsingScript1 = Item(exportMenu, "miUsingScript1", "Using &Script1");

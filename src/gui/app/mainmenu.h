@@ -14,6 +14,7 @@ struct TMainMenu {
     QAction* miExit;
     // Export
     QAction* miToBmp;
+    QAction* miToPicture;
     QAction* miToText;
     QAction* miToC;
     QAction* miUsingScript1;

@@ -109,6 +109,7 @@ void TSettingsStore::ReadStartup(TProgramSettings& s) const
     s.Grid = ReadBool(*reg, "Grid", d.Grid);
     s.RoomCenters = ReadBool(*reg, "RoomCenters", d.RoomCenters);
     s.RoomFill = ReadBool(*reg, "RoomFill", d.RoomFill);
+    s.Utf8Export = ReadBool(*reg, "Utf8Export", d.Utf8Export);
     s.SentenceDB = ReadBool(*reg, "SentenceDB", d.SentenceDB);
 
     reg->beginGroup(SentenceSection);
@@ -157,6 +158,7 @@ bool TSettingsStore::WriteExit(const TProgramSettings& s) const
     WriteBool(*reg, "Grid", s.Grid);
     WriteBool(*reg, "RoomCenters", s.RoomCenters);
     WriteBool(*reg, "RoomFill", s.RoomFill);
+    WriteBool(*reg, "Utf8Export", s.Utf8Export);
     WriteBool(*reg, "SentenceDB", s.SentenceDB);
     WriteBool(*reg, "ItemDB", s.ItemDB);
 

@@ -27,6 +27,7 @@ struct TProgramSettings {
     bool Grid = true;
     bool RoomCenters = true;
     bool RoomFill = true;
+    bool Utf8Export = false;    // the exports write UTF-8 instead of the area's 8-bit text
     bool SentenceDB = false;    // sentence pane open
     bool ItemDB = false;        // item pane open
 

@@ -7,6 +7,7 @@
 
 #include <Qsci/qsciscintilla.h>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -152,7 +153,20 @@ QWidget* TFormOptions::CreateMainTab()
     m_seEditorHeight = SpinField(height, "seEditorHeight", QStringLiteral("Editor height"), 200, 1000);
     heightLayout->addWidget(m_seEditorHeight);
     grid->addWidget(height, 2, 1);
-    grid->setRowStretch(3, 1);
+
+    auto* exports = new QGroupBox(QStringLiteral("Export"), page);
+    exports->setObjectName(QStringLiteral("gbExport"));
+    auto* exportsLayout = new QVBoxLayout(exports);
+    m_cbUtf8Export = new QCheckBox(QStringLiteral("Export in &UTF-8"), exports);
+    m_cbUtf8Export->setObjectName(QStringLiteral("cbUtf8Export"));
+    m_cbUtf8Export->setAccessibleName(QStringLiteral("Export in UTF-8"));
+    const QString utf8Hint = QStringLiteral("Writes the generated files in UTF-8, which current drivers need, "
+                                            "instead of the area's 8-bit code page");
+    m_cbUtf8Export->setAccessibleDescription(utf8Hint);
+    m_cbUtf8Export->setToolTip(utf8Hint);
+    exportsLayout->addWidget(m_cbUtf8Export);
+    grid->addWidget(exports, 4, 0, 1, 2);
+    grid->setRowStretch(5, 1);
     return page;
 }
 
@@ -187,6 +201,11 @@ QWidget* TFormOptions::CreateColorsTab()
 int TFormOptions::Format() const
 {
     return m_rgFilens->checkedId();
+}
+
+void TFormOptions::FillExport(bool utf8)
+{
+    m_cbUtf8Export->setChecked(utf8);
 }
 
 void TFormOptions::Fill(int pictureBits)
@@ -264,6 +283,7 @@ TOptionsOutcome TFormOptions::Apply()
     const TAreaFields before = area;
     TOptionsOutcome outcome;
     outcome.PictureBits = m_rgColorDepth->checkedId() == 0 ? 4 : 8;
+    outcome.Utf8Export = m_cbUtf8Export->isChecked();
 
     const int width = m_seX->value() * 2 - 1;
     const int height = m_seY->value() * 2 - 1;

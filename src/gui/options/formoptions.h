@@ -10,6 +10,7 @@
 #include <string>
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -21,6 +22,7 @@ class TAreaDocument;
 struct TOptionsOutcome {
     bool Resized = false; // the map's size in cells changed
     int PictureBits = 4;
+    bool Utf8Export = false;
 };
 
 class TFormOptions : public QDialog {
@@ -30,6 +32,8 @@ public:
 
     // Fills every control from the area; the colour depth comes from the window.
     void Fill(int pictureBits);
+    // The program's choice of UTF-8 for the exports.
+    void FillExport(bool utf8);
     // Writes the controls into the area. Modified is set when a stored value changed; no
     // undo mark is recorded.
     TOptionsOutcome Apply();
@@ -73,6 +77,7 @@ private:
     QSpinBox* m_seWrapFirst = nullptr;
     QSpinBox* m_seWrapOther = nullptr;
     QSpinBox* m_seEditorHeight = nullptr;
+    QCheckBox* m_cbUtf8Export = nullptr;
     QsciScintilla* m_mFileHeader = nullptr;
     QsciScintilla* m_mScriptTemplate = nullptr;
     std::array<TColourButton*, 19> m_colours{}; // index as the area's Colors: 0 Empty, 1..18 area types
