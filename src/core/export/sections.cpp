@@ -7,18 +7,6 @@
 #include <vector>
 
 namespace {
-struct TDirectionWords {
-    TDirection Direction;
-    const char* Short;
-    const char* Long;
-};
-
-// The order in which every exit generator walks the compass.
-const TDirectionWords kExitDirections[DirectionCount] = {
-    {dirNW, "nw", "northwest"}, {dirN, "n", "north"},     {dirNE, "ne", "northeast"}, {dirE, "e", "east"},
-    {dirSE, "se", "southeast"}, {dirS, "s", "south"},     {dirSW, "sw", "southwest"}, {dirW, "w", "west"},
-};
-
 void WriteExitLine(TCodeWriter& out, const std::string& id, const std::string& fileName)
 {
     out.Spaces(8);
@@ -189,9 +177,9 @@ void WriteObviousExitsSection(TCodeWriter& out, const TRoom& room)
             list += ", ";
         list += word;
     };
-    for (const TDirectionWords& d : kExitDirections)
-        if (room.CompassLinks[d.Direction].X > 0)
-            add(d.Short);
+    for (TDirection d : CompassOrder)
+        if (room.HasLink(d))
+            add(DirectionInfo(d).ShortName);
     for (const TExit& exit : room.Exits)
         if (exit.Kind == ekVisibleExit)
             add(exit.ID);
@@ -206,12 +194,12 @@ void WriteObviousExitsSection(TCodeWriter& out, const TRoom& room)
 void WriteExitsSection(TCodeWriter& out, const TExportContext& ctx, const TRoom& room)
 {
     out.Line("  SetExits( ([");
-    for (const TDirectionWords& d : kExitDirections) {
-        const TGridPoint link = room.CompassLinks[d.Direction];
+    for (TDirection d : CompassOrder) {
+        const TGridPoint link = room.CompassLinks[d];
         if (link.X == 0)
             continue;
         if (const TRoom* linked = ctx.Area ? ctx.Area->RoomAt(link) : nullptr)
-            WriteExitLine(out, d.Long, linked->FileName);
+            WriteExitLine(out, DirectionInfo(d).LongName, linked->FileName);
     }
     WriteSpecialExitLines(out, ctx, room, ekVisibleExit, ekHiddenExit);
     out.Line("      ]) );");

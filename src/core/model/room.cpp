@@ -26,9 +26,8 @@ void TRoom::AssignContents(const TRoom& source)
 
 std::string TRoom::ObviousExitsText() const
 {
-    static const TDirection order[] = {dirNW, dirN, dirNE, dirE, dirSE, dirS, dirSW, dirW};
     std::string s;
-    for (TDirection d : order) {
+    for (TDirection d : CompassOrder) {
         if (!HasLink(d))
             continue;
         if (!s.empty())

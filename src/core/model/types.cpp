@@ -2,8 +2,10 @@
 
 namespace {
 const TDirectionInfo kDirections[DirectionCount] = {
-    {"n", 0, -1, dirS},   {"s", 0, 1, dirN},   {"e", 1, 0, dirW},   {"w", -1, 0, dirE},
-    {"nw", -1, -1, dirSE}, {"se", 1, 1, dirNW}, {"sw", -1, 1, dirNE}, {"ne", 1, -1, dirSW},
+    {"n", "north", 0, -1, dirS},          {"s", "south", 0, 1, dirN},
+    {"e", "east", 1, 0, dirW},            {"w", "west", -1, 0, dirE},
+    {"nw", "northwest", -1, -1, dirSE},   {"se", "southeast", 1, 1, dirNW},
+    {"sw", "southwest", -1, 1, dirNE},    {"ne", "northeast", 1, -1, dirSW},
 };
 }
 

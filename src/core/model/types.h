@@ -19,11 +19,15 @@ constexpr int DirectionCount = 8;
 
 struct TDirectionInfo {
     const char* ShortName;
+    const char* LongName; // "northwest", as exits and spoken text name it
     int DX;
     int DY;
     TDirection Opposite;
 };
 
 const TDirectionInfo& DirectionInfo(TDirection d);
+// The order in which exits are listed: clockwise from north-west.
+inline constexpr std::array<TDirection, DirectionCount> CompassOrder = {dirNW, dirN, dirNE, dirE,
+                                                                        dirSE, dirS, dirSW, dirW};
 
 using TCompassLinks = std::array<TGridPoint, DirectionCount>;

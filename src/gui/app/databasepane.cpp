@@ -30,6 +30,8 @@ TDatabasePane::TDatabasePane(QWidget* parent) : QWidget(parent)
     m_close = new QToolButton(strip);
     m_close->setObjectName(QStringLiteral("sbCloseDatabase"));
     m_close->setText(QStringLiteral("X"));
+    m_close->setAccessibleName(QStringLiteral("Close database"));
+    m_close->setAccessibleDescription(QStringLiteral("Closes the database pane"));
     m_close->setAutoRaise(true);
     stripLayout->addWidget(m_close);
     // With both panels hidden (the pane closed to its strip) the title keeps to the top.
@@ -61,4 +63,5 @@ void TDatabasePane::ShowKind(TKind kind)
     case TKind::Items: m_title->setText(QStringLiteral("Item Database")); break;
     case TKind::None: m_title->clear(); break;
     }
+    m_title->setAccessibleName(kind == TKind::None ? QStringLiteral("No database open") : m_title->text());
 }

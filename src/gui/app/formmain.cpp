@@ -32,11 +32,14 @@
 #include <utility>
 
 namespace {
-QToolButton* ToolButton(QToolBar* bar, const char* name, const char* hint, QStyle::StandardPixmap icon,
-                        const char* text = nullptr)
+// A screen reader says the command (most buttons show only an icon or a letter) and the hint.
+QToolButton* ToolButton(QToolBar* bar, const char* name, const char* command, const char* hint,
+                        QStyle::StandardPixmap icon, const char* text = nullptr)
 {
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(QString::fromLatin1(command));
+    b->setAccessibleDescription(QString::fromLatin1(hint));
     b->setToolTip(QString::fromLatin1(hint));
     b->setStatusTip(QString::fromLatin1(hint));
     if (text) {
@@ -75,7 +78,8 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     m_handMode = new THandMode(m_document, *m_mapEditor, *m_mapView, m_mainToolbar, this);
     m_mainToolbar->addWidget(m_handMode->ModeButton());
     m_mainToolbar->addWidget(m_handMode->PenButton());
-    m_tbTmp = ToolButton(m_mainToolbar, "tbTmp", "tmp", QStyle::SP_CustomBase, "tmp");
+    m_tbTmp = ToolButton(m_mainToolbar, "tbTmp", "Import area sentences", "tmp", QStyle::SP_CustomBase, "tmp");
+    m_tbTmp->setAccessibleDescription(QStringLiteral("Imports the texts of the area into the sentence database"));
     WireDocument();
     WireRoomDetails();
     ConnectCommands();
@@ -140,35 +144,47 @@ void TFormMain::CreateToolbars()
     m_mainToolbar = bar;
     bar->setObjectName(QStringLiteral("MainToolbar"));
     bar->setMovable(false);
-    m_tbNew = ToolButton(bar, "tbNew", "Create a new are", QStyle::SP_FileIcon);
-    m_tbOpen = ToolButton(bar, "tbOpen", "Load area from file", QStyle::SP_DialogOpenButton);
-    m_tbSave = ToolButton(bar, "tbSave", "Saves current area to a file", QStyle::SP_DialogSaveButton);
+    m_tbNew = ToolButton(bar, "tbNew", "New area", "Create a new are", QStyle::SP_FileIcon);
+    m_tbOpen = ToolButton(bar, "tbOpen", "Open area", "Load area from file", QStyle::SP_DialogOpenButton);
+    m_tbSave = ToolButton(bar, "tbSave", "Save area", "Saves current area to a file", QStyle::SP_DialogSaveButton);
     m_tbSave->setEnabled(false);
     bar->addSeparator();
-    m_tbUndo = ToolButton(bar, "tbUndo", "Map Undo", QStyle::SP_ArrowBack);
-    m_tbRedo = ToolButton(bar, "tbRedo", "Map Redo", QStyle::SP_ArrowForward);
+    m_tbUndo = ToolButton(bar, "tbUndo", "Undo", "Map Undo", QStyle::SP_ArrowBack);
+    m_tbRedo = ToolButton(bar, "tbRedo", "Redo", "Map Redo", QStyle::SP_ArrowForward);
     bar->addSeparator();
-    m_tbOptions = ToolButton(bar, "tbOptions", "Show options window", QStyle::SP_FileDialogDetailedView);
-    m_tbSentenceDB = ToolButton(bar, "tbSentenceDB", "Sentence database", QStyle::SP_CustomBase, "S");
+    m_tbOptions = ToolButton(bar, "tbOptions", "Options", "Show options window", QStyle::SP_FileDialogDetailedView);
+    m_tbSentenceDB = ToolButton(bar, "tbSentenceDB", "Sentence database", "Sentence database", QStyle::SP_CustomBase, "S");
     m_tbSentenceDB->setCheckable(true);
-    m_tbItemDB = ToolButton(bar, "tbItemDB", "Item Database", QStyle::SP_CustomBase, "I");
+    m_tbSentenceDB->setAccessibleDescription(QStringLiteral("Shows or hides the sentence database"));
+    m_tbItemDB = ToolButton(bar, "tbItemDB", "Item database", "Item Database", QStyle::SP_CustomBase, "I");
     m_tbItemDB->setCheckable(true);
+    m_tbItemDB->setAccessibleDescription(QStringLiteral("Shows or hides the item database"));
     bar->addSeparator();
     m_cbZoom = new QComboBox(bar);
     m_cbZoom->setObjectName(QStringLiteral("cbZoom"));
     m_cbZoom->setToolTip(QStringLiteral("Zoom"));
+    m_cbZoom->setAccessibleName(QStringLiteral("Zoom"));
+    m_cbZoom->setAccessibleDescription(QStringLiteral("Size of the map in percent"));
     m_cbZoom->setEditable(false);
     for (int z : ZoomLevels())
         m_cbZoom->addItem(QStringLiteral("%1%").arg(z));
     m_cbZoom->setCurrentIndex(3);
     bar->addWidget(m_cbZoom);
-    m_tbHelp = ToolButton(bar, "tbHelp", "Help", QStyle::SP_CustomBase, "?");
+    m_tbHelp = ToolButton(bar, "tbHelp", "Help", "Help", QStyle::SP_CustomBase, "?");
+    m_tbHelp->setAccessibleDescription(QStringLiteral("Shows how to use the editor"));
     bar->addSeparator();
 
     addToolBarBreak();
     m_defaultRoomBar = new TDefaultRoomBar(m_document, this);
     m_defaultRoomBar->setMovable(false);
     addToolBar(m_defaultRoomBar);
+    // Qt's button for the tools that do not fit has no name of its own.
+    for (QToolBar* toolbar : {bar, static_cast<QToolBar*>(m_defaultRoomBar)}) {
+        if (auto* more = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+            more->setAccessibleName(QStringLiteral("More tools"));
+            more->setAccessibleDescription(QStringLiteral("Shows the tools that do not fit in the toolbar"));
+        }
+    }
 }
 
 void TFormMain::CreateClient()

@@ -3,6 +3,13 @@
 #include <QLabel>
 #include <QStatusBar>
 
+namespace {
+const char* const kNames[TStatusPanels::Count] = {
+    "Cursor cell", "Room position", "Map size in pixels", "Map undo",
+    "Memory in use", "Sentence database undo", "Item database undo", "Notice",
+};
+} // namespace
+
 TStatusPanels::TStatusPanels(QStatusBar* bar)
 {
     static const int widths[Count] = {50, 50, 80, 50, 100, 50, 50, 50};
@@ -16,6 +23,8 @@ TStatusPanels::TStatusPanels(QStatusBar* bar)
         "Debug: Item DB undo: position/total positions",
         nullptr,
     };
+    for (int i = 0; i < Count; ++i)
+        m_names[i] = QString::fromLatin1(kNames[i]);
     for (int i = 0; i < Count; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -24,6 +33,9 @@ TStatusPanels::TStatusPanels(QStatusBar* bar)
         label->setAlignment((i == RoomPosition ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         if (hints[i])
             label->setToolTip(QString::fromLatin1(hints[i]));
+        label->setAccessibleDescription(hints[i] ? QString::fromLatin1(hints[i])
+                                                 : QStringLiteral("Notices and hints of the editor"));
+        label->setAccessibleName(m_names[i]);
         // The last panel takes what is left, like a status line.
         if (i == Count - 1) {
             label->setMinimumWidth(widths[i]);
@@ -42,7 +54,14 @@ void TStatusPanels::SetText(int panel, const QString& text)
     if (panel == Count - 1)
         ShowLast();
     else
-        m_labels[panel]->setText(text);
+        Show(panel, text);
+}
+
+void TStatusPanels::Show(int panel, const QString& text)
+{
+    m_labels[panel]->setText(text);
+    // Named by what it shows, then the value, so that a screen reader says both.
+    m_labels[panel]->setAccessibleName(text.isEmpty() ? m_names[panel] : m_names[panel] + QStringLiteral(": ") + text);
 }
 
 QString TStatusPanels::Text(int panel) const
@@ -58,5 +77,5 @@ void TStatusPanels::ShowHint(const QString& hint)
 
 void TStatusPanels::ShowLast()
 {
-    m_labels[Count - 1]->setText(m_hint.isEmpty() ? m_texts[Count - 1] : m_hint);
+    Show(Count - 1, m_hint.isEmpty() ? m_texts[Count - 1] : m_hint);
 }

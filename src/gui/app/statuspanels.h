@@ -33,8 +33,10 @@ public:
 
 private:
     void ShowLast();
+    void Show(int panel, const QString& text);
 
     std::array<QLabel*, Count> m_labels{};
     std::array<QString, Count> m_texts{};
+    std::array<QString, Count> m_names{};
     QString m_hint;
 };

@@ -9,6 +9,7 @@ QComboBox* NewCategoryBox(QWidget* parent, const char* name, const char* accessi
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(QString::fromLatin1(accessibleName));
+    box->setAccessibleDescription(QStringLiteral("Category of the sentence; type to choose one"));
     box->setEditable(true);
     // Typing never adds to the list: it holds what the database has.
     box->setInsertPolicy(QComboBox::NoInsert);

@@ -46,19 +46,21 @@ QToolButton* IconButton(QWidget* parent, const char* name, const char* hint, QSt
     return b;
 }
 
-QPushButton* TextButton(QWidget* parent, const char* name, const char* caption)
+QPushButton* TextButton(QWidget* parent, const char* name, const char* caption, const char* description)
 {
     auto* b = new QPushButton(QLatin1String(caption), parent);
     b->setObjectName(QLatin1String(name));
     b->setAccessibleName(b->text());
+    b->setAccessibleDescription(QLatin1String(description));
     return b;
 }
 
-QLineEdit* Field(QWidget* parent, const char* name, const char* accessible)
+QLineEdit* Field(QWidget* parent, const char* name, const char* accessible, const char* description)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(name));
     field->setAccessibleName(QLatin1String(accessible));
+    field->setAccessibleDescription(QLatin1String(description));
     return field;
 }
 
@@ -129,6 +131,7 @@ void TItemPane::BuildGrid(QWidget* parent)
     m_grid = new QTableView(top);
     m_grid->setObjectName(QStringLiteral("sgItems"));
     m_grid->setAccessibleName(QStringLiteral("Items"));
+    m_grid->setAccessibleDescription(QStringLiteral("Items of the database that the search lists"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -160,8 +163,8 @@ void TItemPane::BuildEditor(QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     auto* fields = new QHBoxLayout;
     layout->addLayout(fields);
-    m_id = Field(editor, "eItemDBID", "ID");
-    m_synonyms = Field(editor, "eItemDBSynonyms", "Synonyms");
+    m_id = Field(editor, "eItemDBID", "ID", "ID of the item: the word that names it in the game");
+    m_synonyms = Field(editor, "eItemDBSynonyms", "Synonyms", "Other words for the item, separated by commas");
     m_synonyms->setToolTip(QStringLiteral("Use comma (',') as separtor"));
     fields->addWidget(Caption(editor, "ID", m_id));
     fields->addWidget(m_id, 1);
@@ -174,6 +177,7 @@ void TItemPane::BuildEditor(QWidget* parent)
         auto* memo = new QPlainTextEdit(m_texts);
         memo->setObjectName(QLatin1String(MemoNames[i]));
         memo->setAccessibleName(QLatin1String(TabCaptions[i]));
+        memo->setAccessibleDescription(QStringLiteral("Text of the item on %1").arg(QLatin1String(TabCaptions[i])));
         memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         m_memos[static_cast<size_t>(i)] = memo;
         m_texts->addTab(memo, QLatin1String(TabCaptions[i]));
@@ -182,8 +186,8 @@ void TItemPane::BuildEditor(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
-    m_saveChanges = TextButton(editor, "bbItemDBSave", "Save changes");
-    m_cancelChanges = TextButton(editor, "bbItemDBCancel", "Cancel changes");
+    m_saveChanges = TextButton(editor, "bbItemDBSave", "Save changes", "Stores the edited item in the database");
+    m_cancelChanges = TextButton(editor, "bbItemDBCancel", "Cancel changes", "Drops the edits of the item");
     buttons->addStretch(1);
     buttons->addWidget(m_saveChanges);
     buttons->addWidget(m_cancelChanges);
@@ -199,14 +203,14 @@ void TItemPane::BuildSearch(QWidget* parent)
     search->setObjectName(QStringLiteral("pnItemSearch"));
     auto* layout = new QHBoxLayout(search);
     layout->setContentsMargins(2, 2, 2, 2);
-    m_searchId = Field(search, "eItemSearchID", "Search ID");
-    m_searchDesc = Field(search, "eItemSearchDesc", "Search Desc");
+    m_searchId = Field(search, "eItemSearchID", "Search ID", "Lists the items whose ID contains this text");
+    m_searchDesc = Field(search, "eItemSearchDesc", "Search Desc", "Lists the items whose description contains this text");
     layout->addWidget(Caption(search, "ID", m_searchId));
     layout->addWidget(m_searchId, 1);
     layout->addWidget(Caption(search, "Desc", m_searchDesc));
     layout->addWidget(m_searchDesc, 1);
-    m_search = TextButton(search, "bbItemSearch", "Search");
-    m_cancelSearch = TextButton(search, "bbItemCancelSearch", "Cancel search");
+    m_search = TextButton(search, "bbItemSearch", "Search", "Lists the items that match the search fields");
+    m_cancelSearch = TextButton(search, "bbItemCancelSearch", "Cancel search", "Lists all items again");
     m_cancelSearch->setEnabled(false);
     layout->addWidget(m_search);
     layout->addWidget(m_cancelSearch);

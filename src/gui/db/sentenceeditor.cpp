@@ -21,6 +21,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption)
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAccessibleName(QString::fromLatin1(caption));
+    b->setAccessibleDescription(QString::fromLatin1(caption) + QStringLiteral(" of the sentence"));
     return b;
 }
 
@@ -38,10 +39,12 @@ TSentenceEditor::TSentenceEditor(QWidget* parent) : QWidget(parent)
     m_sentence = new QLineEdit(this);
     m_sentence->setObjectName(QStringLiteral("eSentence"));
     m_sentence->setAccessibleName(QStringLiteral("Sentence"));
+    m_sentence->setAccessibleDescription(QStringLiteral("Text of the sentence"));
     m_category = NewCategoryBox(this, "cbSentCategory", "Category");
     m_desc = new QLineEdit(this);
     m_desc->setObjectName(QStringLiteral("eSentDesc"));
     m_desc->setAccessibleName(QStringLiteral("Desc"));
+    m_desc->setAccessibleDescription(QStringLiteral("Description of the sentence, for finding it"));
     m_types = new QGroupBox(QStringLiteral("Area Type"), this);
     m_types->setObjectName(QStringLiteral("gbSentAreaType"));
     AddAreaTypeCodeBoxes(*m_types, "chbSent");

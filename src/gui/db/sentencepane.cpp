@@ -100,6 +100,7 @@ void TSentencePane::BuildGrid(QWidget* top)
     m_grid = new QTableView(top);
     m_grid->setObjectName(QStringLiteral("sgSentences"));
     m_grid->setAccessibleName(QStringLiteral("Sentences"));
+    m_grid->setAccessibleDescription(QStringLiteral("Sentences of the database that the search lists"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);

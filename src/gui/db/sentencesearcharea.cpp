@@ -19,9 +19,11 @@ TSentenceSearchArea::TSentenceSearchArea(QWidget* parent) : QWidget(parent)
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("eSearchSentence"));
     m_text->setAccessibleName(QStringLiteral("Search sentence"));
+    m_text->setAccessibleDescription(QStringLiteral("Lists the sentences that contain this text"));
     m_desc = new QLineEdit(this);
     m_desc->setObjectName(QStringLiteral("eSearchDesc"));
     m_desc->setAccessibleName(QStringLiteral("Search desc"));
+    m_desc->setAccessibleDescription(QStringLiteral("Lists the sentences whose description contains this text"));
     m_category = NewCategoryBox(this, "cbSearchCategory", "Search category");
     m_types = new QGroupBox(this);
     m_types->setObjectName(QStringLiteral("gbSearchAreaType"));
@@ -35,9 +37,11 @@ TSentenceSearchArea::TSentenceSearchArea(QWidget* parent) : QWidget(parent)
     m_search = new QPushButton(QStringLiteral("Search"), this);
     m_search->setObjectName(QStringLiteral("bSearch"));
     m_search->setAccessibleName(QStringLiteral("Search"));
+    m_search->setAccessibleDescription(QStringLiteral("Lists the sentences that match the search fields"));
     m_cancel = new QPushButton(QStringLiteral("Cancel search"), this);
     m_cancel->setObjectName(QStringLiteral("bCancelSearch"));
     m_cancel->setAccessibleName(QStringLiteral("Cancel search"));
+    m_cancel->setAccessibleDescription(QStringLiteral("Lists all sentences again"));
     m_cancel->setEnabled(false);
 
     auto* fields = new QFormLayout;

@@ -97,6 +97,9 @@ THandMode::THandMode(TAreaDocument& document, TMapEditor& editor, TMapView& view
     m_sbPen->setIcon(QIcon(PenGlyph(false)));
     m_sbPen->setIconSize(QSize(PenGlyphSize, PenGlyphSize));
     m_sbPen->setEnabled(false);
+    m_sbMode->setAccessibleDescription(
+        QStringLiteral("Switches between click mode and hand mode, in which the arrow keys walk the map"));
+    m_sbPen->setAccessibleDescription(QStringLiteral("With the pen down, walking builds and links rooms (key P)"));
     connect(m_sbMode, &QToolButton::clicked, this, &THandMode::sbModeClick);
     connect(m_sbPen, &QToolButton::clicked, this, &THandMode::sbPenClick);
 
@@ -136,6 +139,8 @@ void THandMode::sbModeClick()
         m_timer1.start();
     }
     m_editor.CheckCursor();
+    m_view.Canvas()->SetWalkState(hand, PenDown());
+    m_editor.AnnounceActive();
 }
 
 void THandMode::sbPenClick()
@@ -143,6 +148,7 @@ void THandMode::sbPenClick()
     const bool down = PenDown();
     m_sbPen->setText(down ? QStringLiteral("&Pen Down") : QStringLiteral("&Pen Up"));
     m_sbPen->setIcon(QIcon(PenGlyph(down)));
+    m_view.Canvas()->SetWalkState(HandModeOn(), down);
 }
 
 void THandMode::BlinkTick()
@@ -205,6 +211,12 @@ void THandMode::WalkStep(int key, bool keypad)
         sbPenClick();
         return;
     }
+    // The clicks of one step are spoken once, at its end (also when one of them throws).
+    struct THold {
+        TMapEditor& Editor;
+        explicit THold(TMapEditor& editor) : Editor(editor) { Editor.HoldAnnouncements(true); }
+        ~THold() { Editor.HoldAnnouncements(false); }
+    } hold(m_editor);
     TMapInteraction& s = m_editor.State();
     const TRoomList& area = m_document.Area();
     const TGridPoint a = s.ActiveCell;

@@ -1,16 +1,66 @@
 #include "gui/map/mapcanvas.h"
 
+#include "gui/map/cellannouncement.h"
+#include "gui/map/mapcanvasaccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 
-TMapCanvas::TMapCanvas(QWidget* parent) : QWidget(parent)
+TMapCanvas::TMapCanvas(QWidget* parent)
+    : QWidget(parent), TellScreenReader([](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); })
 {
+    // Before anything asks for the canvas's interface, or a plain one is kept for it.
+    TMapCanvasAccessible::Install();
     setObjectName(QStringLiteral("im1"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted by the map painter.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Map"));
+}
+
+void TMapCanvas::SetCurrentCell(TGridPoint cell)
+{
+    const bool moved = !(cell == m_currentCell);
+    const QString text = CellText(cell);
+    m_currentCell = cell;
+    if (!moved && text == m_announced)
+        return;
+    m_announced = text;
+    // A step focuses the new cell's object; a change on the spot renames the cell.
+    QAccessibleEvent event(this, moved && hasFocus() ? QAccessible::Focus : QAccessible::NameChanged);
+    event.setChild(0);
+    TellScreenReader(event);
+}
+
+void TMapCanvas::SetWalkState(bool handMode, bool penDown)
+{
+    if (handMode == m_handMode && penDown == m_penDown)
+        return;
+    // Entering hand mode says where the walk starts, even on the cell heard last.
+    if (handMode && !m_handMode)
+        m_announced.clear();
+    m_handMode = handMode;
+    m_penDown = penDown;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    TellScreenReader(event);
+}
+
+QString TMapCanvas::CellText(TGridPoint cell) const
+{
+    return m_area ? CellAnnouncement(*m_area, cell) : QStringLiteral("No area");
+}
+
+QString TMapCanvas::ModeText() const
+{
+    return MapModeAnnouncement(m_handMode, m_penDown);
+}
+
+QRect TMapCanvas::CellRect(TGridPoint cell) const
+{
+    return m_area ? TMapPainter(*m_area, m_options).ActiveFrameRect(cell) : QRect();
 }
 
 void TMapCanvas::paintEvent(QPaintEvent* event)

@@ -4,6 +4,9 @@
 #include "render/mappainter.h"
 
 #include <QWidget>
+#include <functional>
+
+class QAccessibleEvent;
 
 class TMapCanvas : public QWidget {
     Q_OBJECT
@@ -22,6 +25,19 @@ public:
     // Keys that walk the map in hand mode are taken here, so that the scroll area does not
     // scroll with them as well.
     void SetTakesWalkingKeys(bool take) { m_takesWalkingKeys = take; }
+
+    // The cell a screen reader is on (the active cell). A screen reader hears of it when
+    // the cell or what stands on it changed since it last heard.
+    void SetCurrentCell(TGridPoint cell);
+    TGridPoint CurrentCell() const { return m_currentCell; }
+    // How keys and clicks act, for the screen reader; heard when it changes.
+    void SetWalkState(bool handMode, bool penDown);
+    QString CellText(TGridPoint cell) const;
+    QString ModeText() const;
+    QRect CellRect(TGridPoint cell) const;
+    // Hands an event to the screen reader; replaceable so that tests hear what it is told
+    // (the accessibility layer passes nothing on while no screen reader listens).
+    std::function<void(QAccessibleEvent&)> TellScreenReader;
 
 signals:
     void im1MouseMove(QPoint pixel, Qt::KeyboardModifiers modifiers);
@@ -44,4 +60,8 @@ private:
     TGridPoint m_activeCell{1, 1};
     bool m_takesWalkingKeys = false;
     bool m_leftPressed = false;
+    TGridPoint m_currentCell{1, 1};
+    QString m_announced;
+    bool m_handMode = false;
+    bool m_penDown = false;
 };

@@ -150,6 +150,7 @@ void TMapEditor::im1Click(bool fromMouse)
     else
         LinkOn(cell);
     CheckCursor();
+    AnnounceActive();
 }
 
 void TMapEditor::BuildOn(TGridPoint cell, bool fromMouse)
@@ -214,6 +215,19 @@ void TMapEditor::SelectRoom(TRoom* room)
     m_document.SetActiveRoom(room);
     m_view.PaintActive(true, m_state.ActiveCell);
     m_view.ScrollTo(m_state.ActiveCell);
+    AnnounceActive();
+}
+
+void TMapEditor::AnnounceActive()
+{
+    if (!m_holdAnnouncements)
+        m_view.Canvas()->SetCurrentCell(m_state.ActiveCell);
+}
+
+void TMapEditor::HoldAnnouncements(bool hold)
+{
+    m_holdAnnouncements = hold;
+    AnnounceActive();
 }
 
 void TMapEditor::RefreshActiveRoom()
@@ -229,4 +243,5 @@ void TMapEditor::FollowHistory(TAreaChange change)
         RefreshActiveRoom();
     if (restored)
         m_view.RepaintMap();
+    AnnounceActive();
 }

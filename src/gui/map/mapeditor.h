@@ -70,6 +70,11 @@ public:
     // moves to its cell and the map scrolls to it.
     void SelectRoom(TRoom* room);
 
+    // Tells a screen reader about the active cell. While held (one keyboard step of several
+    // clicks), only the release tells, so that a step is spoken once.
+    void AnnounceActive();
+    void HoldAnnouncements(bool hold);
+
     // The system beep of a failed link gesture; replaceable so that tests can count it.
     std::function<void()> Beep;
 
@@ -94,4 +99,5 @@ private:
     int m_cursorOffset = 0;
     bool m_ctrlHeld = false;
     bool m_handMode = false;
+    bool m_holdAnnouncements = false;
 };

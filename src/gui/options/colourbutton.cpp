@@ -10,6 +10,7 @@ TColourButton::TColourButton(const QString& name, const TPick& pick, QWidget* pa
 {
     setObjectName(QStringLiteral("cc") + name);
     setAccessibleName(name);
+    setAccessibleDescription(QStringLiteral("Map colour of %1; opens the colour choice").arg(name));
     setIconSize(QSize(48, 14));
     connect(this, &QToolButton::clicked, this, &TColourButton::Choose);
     SetValue(m_value);

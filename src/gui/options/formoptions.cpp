@@ -43,6 +43,7 @@ QButtonGroup* RadioGroup(QGroupBox* box, const char* name, const QStringList& it
         auto* radio = new QRadioButton(items[i], box);
         radio->setObjectName(QString::fromLatin1(name) + QString::number(i));
         radio->setAccessibleName(QString(items[i]).remove(QLatin1Char('&')));
+        radio->setAccessibleDescription(box->title());
         group->addButton(radio, i);
         layout->addWidget(radio);
     }
@@ -62,10 +63,12 @@ TFormOptions::TFormOptions(TAreaDocument& document, QWidget* parent) : QDialog(p
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("bbOK"));
     ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setAccessibleDescription(QStringLiteral("Applies the options to the area"));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("bbCancel"));
     cancel->setAccessibleName(QStringLiteral("Cancel"));
+    cancel->setAccessibleDescription(QStringLiteral("Closes the options without changing anything"));
     strip->addWidget(ok);
     strip->addWidget(cancel);
     strip->addStretch(1);
@@ -103,7 +106,9 @@ QWidget* TFormOptions::CreateMainTab()
     size->setObjectName(QStringLiteral("gbMapSize"));
     auto* sizeForm = new QFormLayout(size);
     m_seX = SpinField(size, "seX", QStringLiteral("Map width in rooms"), 1, 100);
+    m_seX->setAccessibleDescription(QStringLiteral("How many rooms fit side by side"));
     m_seY = SpinField(size, "seY", QStringLiteral("Map height in rooms"), 1, 100);
+    m_seY->setAccessibleDescription(QStringLiteral("How many rooms fit one under another"));
     sizeForm->addRow(QStringLiteral("X:"), m_seX);
     sizeForm->addRow(QStringLiteral("Y:"), m_seY);
     grid->addWidget(size, 0, 0);
@@ -119,9 +124,11 @@ QWidget* TFormOptions::CreateMainTab()
     m_ePrefix = new QLineEdit(m_gbNames);
     m_ePrefix->setObjectName(QStringLiteral("ePrefix"));
     m_ePrefix->setAccessibleName(QStringLiteral("Prefix"));
+    m_ePrefix->setAccessibleDescription(QStringLiteral("Start of the file names of new rooms"));
     names->addRow(QStringLiteral("Prefix"), m_ePrefix);
     m_eMiddle = new QLineEdit(m_gbNames);
     m_eMiddle->setObjectName(QStringLiteral("eMiddle"));
+    m_eMiddle->setAccessibleDescription(QStringLiteral("Middle of the file names of new rooms"));
     m_lMiddle = new QLabel(QStringLiteral("Delimiter"), m_gbNames);
     m_lMiddle->setObjectName(QStringLiteral("lMiddle"));
     m_lMiddle->setBuddy(m_eMiddle);
@@ -129,9 +136,11 @@ QWidget* TFormOptions::CreateMainTab()
     m_ePostfix = new QLineEdit(m_gbNames);
     m_ePostfix->setObjectName(QStringLiteral("ePostfix"));
     m_ePostfix->setAccessibleName(QStringLiteral("Postfix"));
+    m_ePostfix->setAccessibleDescription(QStringLiteral("End of the file names of new rooms"));
     names->addRow(QStringLiteral("Postfix"), m_ePostfix);
     // Any whole number: only its low byte is stored.
     m_seDigits = SpinField(m_gbNames, "seDigits", QStringLiteral("Digits"), INT_MIN, INT_MAX);
+    m_seDigits->setAccessibleDescription(QStringLiteral("Digits of the number in new file names"));
     m_lDigits = new QLabel(QStringLiteral("Číslic"), m_gbNames);
     m_lDigits->setObjectName(QStringLiteral("lDigits"));
     m_lDigits->setBuddy(m_seDigits);
@@ -142,7 +151,9 @@ QWidget* TFormOptions::CreateMainTab()
     wrap->setObjectName(QStringLiteral("gbWrapping"));
     auto* wrapForm = new QFormLayout(wrap);
     m_seWrapFirst = SpinField(wrap, "seWrapFirst", QStringLiteral("1st row"), 1, 500);
+    m_seWrapFirst->setAccessibleDescription(QStringLiteral("Width of the first line of exported texts"));
     m_seWrapOther = SpinField(wrap, "seWrapOther", QStringLiteral("Other rows"), 1, 500);
+    m_seWrapOther->setAccessibleDescription(QStringLiteral("Width of the other lines of exported texts"));
     wrapForm->addRow(QStringLiteral("1st row"), m_seWrapFirst);
     wrapForm->addRow(QStringLiteral("Other rows"), m_seWrapOther);
     grid->addWidget(wrap, 2, 0);
@@ -151,6 +162,7 @@ QWidget* TFormOptions::CreateMainTab()
     height->setObjectName(QStringLiteral("gbEditorHeight"));
     auto* heightLayout = new QVBoxLayout(height);
     m_seEditorHeight = SpinField(height, "seEditorHeight", QStringLiteral("Editor height"), 200, 1000);
+    m_seEditorHeight->setAccessibleDescription(QStringLiteral("Height of the room details in pixels"));
     heightLayout->addWidget(m_seEditorHeight);
     grid->addWidget(height, 2, 1);
 

@@ -18,6 +18,8 @@ TDefaultRoomBar::TDefaultRoomBar(TAreaDocument& document, QWidget* parent)
         button->setObjectName(QStringLiteral("tbdf%1").arg(i + 1));
         button->setCheckable(true);
         button->setToolTip(QStringLiteral("Default room %1").arg(i + 1));
+        button->setAccessibleName(button->toolTip());
+        button->setAccessibleDescription(QStringLiteral("New rooms are built from this default room"));
         connect(button, &QToolButton::clicked, this, [this, i] { m_document.SelectTemplate(i); });
         addWidget(button);
         if (i < TDefaultRooms::SlotCount - 1)

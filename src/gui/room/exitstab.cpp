@@ -65,6 +65,7 @@ TExitsTab::TExitsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     m_exits = new QListWidget(this);
     m_exits->setObjectName(QStringLiteral("lbExits"));
     m_exits->setAccessibleName(QStringLiteral("Special exits"));
+    m_exits->setAccessibleDescription(QStringLiteral("Exits of the room beside its links on the map"));
     m_exits->setSelectionMode(QAbstractItemView::SingleSelection);
     m_exits->installEventFilter(this);
     left->addWidget(m_exits, 1);
@@ -80,6 +81,7 @@ TExitsTab::TExitsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     m_target = new QComboBox(m_details);
     m_target->setObjectName(QStringLiteral("cbWhereToGo"));
     m_target->setAccessibleName(QStringLiteral("Where to go"));
+    m_target->setAccessibleDescription(QStringLiteral("The room the selected exit leads to"));
     m_target->setEditable(false);
     // A large area has thousands of entries: size by a fixed width, not by measuring them.
     m_target->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -99,6 +101,7 @@ TExitsTab::TExitsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
         auto* radio = new QRadioButton(caption, m_kindBox);
         radio->setObjectName(QStringLiteral("rbTypExit%1").arg(kind - 1));
         radio->setAccessibleName(caption);
+        radio->setAccessibleDescription(QStringLiteral("Type of the selected exit"));
         m_kind->addButton(radio, kind - 1);
         kinds->addWidget(radio);
     }

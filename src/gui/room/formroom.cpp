@@ -23,6 +23,7 @@ TFormRoom::TFormRoom(TAsker& asker, QWidget* parent)
     auto* bar = new QHBoxLayout;
     m_info = new QLabel(this);
     m_info->setObjectName(QStringLiteral("lInfo"));
+    m_info->setAccessibleName(QStringLiteral("Default room"));
     QFont bold = m_info->font();
     bold.setBold(true);
     m_info->setFont(bold);
@@ -32,9 +33,11 @@ TFormRoom::TFormRoom(TAsker& asker, QWidget* parent)
     m_save = new QPushButton(QStringLiteral("&Save"), this);
     m_save->setObjectName(QStringLiteral("bbSave"));
     m_save->setAccessibleName(QStringLiteral("Save"));
+    m_save->setAccessibleDescription(QStringLiteral("Keeps the changes of the default room"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("bbCancel"));
     m_cancel->setAccessibleName(QStringLiteral("Cancel"));
+    m_cancel->setAccessibleDescription(QStringLiteral("Closes the dialog without changing the default room"));
     // Enter in a field must not close the dialog before the field is left.
     m_save->setAutoDefault(false);
     m_cancel->setAutoDefault(false);

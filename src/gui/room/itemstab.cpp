@@ -86,6 +86,7 @@ TItemsTab::TItemsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     m_items = new QListWidget(this);
     m_items->setObjectName(QStringLiteral("lbItems"));
     m_items->setAccessibleName(QStringLiteral("Items"));
+    m_items->setAccessibleDescription(QStringLiteral("Items of the room; Ctrl+C and Ctrl+V copy and paste them"));
     m_items->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_items->setContextMenuPolicy(Qt::ActionsContextMenu);
     left->addWidget(m_items, 1);
@@ -120,6 +121,7 @@ TItemsTab::TItemsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     m_synonyms = new QListWidget(details);
     m_synonyms->setObjectName(QStringLiteral("lbSynonyms"));
     m_synonyms->setAccessibleName(QStringLiteral("Synonyms"));
+    m_synonyms->setAccessibleDescription(QStringLiteral("Other words a player may use for the selected item"));
     m_synonyms->setSelectionMode(QAbstractItemView::SingleSelection);
     synonymsLabel->setBuddy(m_synonyms);
     KeepShort(m_synonyms, 4);

@@ -53,6 +53,7 @@ TItemTextTabs::TItemTextTabs(bool inDialog, QWidget* parent) : QTabWidget(parent
         auto* memo = new QPlainTextEdit(this);
         memo->setObjectName(QLatin1String(kTabs[i].MemoName));
         memo->setAccessibleName(QLatin1String(kTabs[i].AccessibleName));
+        memo->setAccessibleDescription(QStringLiteral("Text of the selected item on %1").arg(QLatin1String(kTabs[i].Caption)));
         memo->setFont(fixed);
         memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         memo->installEventFilter(this);

@@ -25,11 +25,12 @@
 #include <utility>
 
 namespace {
-QLineEdit* Field(QWidget* parent, const char* name, const char* caption)
+QLineEdit* Field(QWidget* parent, const char* name, const char* caption, const char* description)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(QString::fromLatin1(caption));
+    edit->setAccessibleDescription(QString::fromLatin1(description));
     return edit;
 }
 } // namespace
@@ -40,8 +41,8 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
     const bool panel = !m_site.InDialog();
 
     auto* fields = new QFormLayout;
-    m_filename = Field(this, "eFilename", "Filename");
-    m_short = Field(this, "eShort", "Short");
+    m_filename = Field(this, "eFilename", "Filename", "File name of the room in the exported code");
+    m_short = Field(this, "eShort", "Short", "Short description: the title of the room");
     fields->addRow(QStringLiteral("Filename"), m_filename);
     fields->addRow(QStringLiteral("Short"), m_short);
 
@@ -50,10 +51,12 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
     m_type = new QComboBox(longGroup);
     m_type->setObjectName(QStringLiteral("cbType"));
     m_type->setAccessibleName(QStringLiteral("Type"));
+    m_type->setAccessibleDescription(QStringLiteral("Which long description is edited: by day or by night"));
     m_type->addItems({QStringLiteral("Long"), QStringLiteral("Night Long")});
     m_long = new QPlainTextEdit(longGroup);
     m_long->setObjectName(QStringLiteral("mLong"));
     m_long->setAccessibleName(QStringLiteral("Long description"));
+    m_long->setAccessibleDescription(QStringLiteral("What a player sees on looking around the room"));
     m_long->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_long->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_long->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -19,10 +19,12 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* BoldLabel(QWidget* parent, const char* name, const char* hint, const QColor& colour)
+QLabel* BoldLabel(QWidget* parent, const char* name, const char* hint, const char* accessibleName,
+                  const QColor& colour)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(QString::fromLatin1(accessibleName));
     label->setToolTip(QString::fromLatin1(hint));
     QFont f = label->font();
     f.setBold(true);
@@ -52,6 +54,8 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
     m_number = new QLineEdit(m_header);
     m_number->setObjectName(QStringLiteral("eNumber"));
     m_number->setToolTip(QStringLiteral("Room number"));
+    m_number->setAccessibleName(QStringLiteral("Room number"));
+    m_number->setAccessibleDescription(QStringLiteral("Number of the active room"));
     m_number->setReadOnly(true);
     m_number->setFixedWidth(50);
     QFont bold = m_number->font();
@@ -62,9 +66,9 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
     m_number->setPalette(red);
     strip->addWidget(m_number);
 
-    m_short = BoldLabel(m_header, "lShort", "Room short", QColor(0x80, 0x00, 0x80));
+    m_short = BoldLabel(m_header, "lShort", "Room short", "Short description of the active room", QColor(0x80, 0x00, 0x80));
     strip->addWidget(m_short, 1);
-    m_coordExits = BoldLabel(m_header, "lCoordExits", "Coord & exits", Qt::blue);
+    m_coordExits = BoldLabel(m_header, "lCoordExits", "Coord & exits", "Position and exits of the active room", Qt::blue);
     strip->addWidget(m_coordExits);
     // Without an active room the three are hidden but keep their places, so that the strip
     // does not rearrange itself under the pointer.
@@ -77,12 +81,16 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
     m_hide = new QToolButton(m_header);
     m_hide->setObjectName(QStringLiteral("sbHideDetails"));
     m_hide->setToolTip(QStringLiteral("Hide details"));
+    m_hide->setAccessibleName(QStringLiteral("Hide details"));
+    m_hide->setAccessibleDescription(QStringLiteral("Folds the room details away under the map"));
     m_hide->setArrowType(Qt::DownArrow);
     m_hide->setAutoRaise(true);
     strip->addWidget(m_hide);
     m_show = new QToolButton(m_header);
     m_show->setObjectName(QStringLiteral("sbShowDetails"));
     m_show->setToolTip(QStringLiteral("Show details"));
+    m_show->setAccessibleName(QStringLiteral("Show details"));
+    m_show->setAccessibleDescription(QStringLiteral("Shows the room details under the map"));
     m_show->setArrowType(Qt::UpArrow);
     m_show->setAutoRaise(true);
     strip->addWidget(m_show);

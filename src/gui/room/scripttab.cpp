@@ -18,7 +18,8 @@ TScriptTab::TScriptTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), 
     setObjectName(QStringLiteral("tsScript"));
     m_pages = new QStackedLayout(this);
 
-    m_editor = NewCodeEditor(this, QStringLiteral("mScript"), QStringLiteral("Room script"));
+    m_editor = NewCodeEditor(this, QStringLiteral("mScript"), QStringLiteral("Room script"),
+                             QStringLiteral("The room's own export script, used instead of the script template"));
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
     m_editor->installEventFilter(this);
     m_pages->addWidget(m_editor);

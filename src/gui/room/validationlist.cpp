@@ -10,6 +10,7 @@ TValidationList::TValidationList(TAreaDocument& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("lbValidation"));
     setAccessibleName(QStringLiteral("Validation results"));
+    setAccessibleDescription(QStringLiteral("Problems the validation found; a click on a line shows its room"));
     m_miHide->setObjectName(QStringLiteral("miHideValidation"));
     m_miHide->setToolTip(QStringLiteral("Hides validation results"));
     m_miHide->setStatusTip(QStringLiteral("Hides validation results"));

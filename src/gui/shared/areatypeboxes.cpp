@@ -32,6 +32,7 @@ void AddBoxes(QGroupBox& group, Caption caption, Name name)
         auto* box = new QCheckBox(caption(i), &group);
         box->setObjectName(name(i));
         box->setAccessibleName(QString::fromLatin1(AreaTypeCaption(i + 1)));
+        box->setAccessibleDescription(QStringLiteral("Area type %1").arg(QString::fromLatin1(AreaTypeCaption(i + 1))));
         grid->addWidget(box, i % kLeftColumn, i / kLeftColumn);
     }
 }

@@ -7,11 +7,13 @@
 #include <Qsci/qsciscintilla.h>
 #include <QFontDatabase>
 
-QsciScintilla* NewCodeEditor(QWidget* parent, const QString& objectName, const QString& accessibleName)
+QsciScintilla* NewCodeEditor(QWidget* parent, const QString& objectName, const QString& accessibleName,
+                             const QString& accessibleDescription)
 {
     auto* editor = new QsciScintilla(parent);
     editor->setObjectName(objectName);
     editor->setAccessibleName(accessibleName);
+    editor->setAccessibleDescription(accessibleDescription);
     editor->setEolMode(QsciScintilla::EolWindows);
     editor->setUtf8(true);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -8,7 +8,8 @@
 class QWidget;
 class QsciScintilla;
 
-QsciScintilla* NewCodeEditor(QWidget* parent, const QString& objectName, const QString& accessibleName);
+QsciScintilla* NewCodeEditor(QWidget* parent, const QString& objectName, const QString& accessibleName,
+                             const QString& accessibleDescription = {});
 // Navy page with light colours, as the templates are shown in the options.
 void UseNavyColours(QsciScintilla& editor);
 
