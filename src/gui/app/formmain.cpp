@@ -14,6 +14,7 @@
 #include "gui/room/defaultroombar.h"
 #include "gui/room/roomeditsite.h"
 #include "gui/room/roompanel.h"
+#include "gui/room/roomfinder.h"
 #include "gui/room/validationlist.h"
 #include "version.h"
 
@@ -239,6 +240,12 @@ void TFormMain::ConnectCommands()
     connect(m.miUsingScript1, &QAction::triggered, this, [this] { ExportCode(true); });
     connect(m.miValidate, &QAction::triggered, this, &TFormMain::Validate);
     connect(m_roomPanel->ValidationList(), &TValidationList::RoomChosen, m_mapEditor, &TMapEditor::SelectRoom);
+    connect(m.miFindRoom, &QAction::triggered, this, [this] {
+        if (DetailsHidden())
+            ShowDetails();
+        m_roomPanel->StartFinding();
+    });
+    connect(m_roomPanel->Finder(), &TRoomFinder::RoomChosen, m_mapEditor, &TMapEditor::SelectRoom);
     // Edit
     connect(m.miUndo, &QAction::triggered, &m_document, &TAreaDocument::UndoEdit);
     connect(m_tbUndo, &QToolButton::clicked, &m_document, &TAreaDocument::UndoEdit);

@@ -6,7 +6,6 @@
 #include "gui/shared/asker.h"
 
 #include <QFile>
-#include <QSplitter>
 
 TExportEncoding TFormMain::ExportEncoding() const
 {
@@ -49,10 +48,5 @@ void TFormMain::Validate()
         ShowDetails();
     list->show();
     // The list keeps its place at the bottom with room for a few lines.
-    QSplitter* splitter = m_roomPanel->ValidationSplitter();
-    const QList<int> sizes = splitter->sizes();
-    const int total = sizes.value(0) + sizes.value(1);
-    const int wanted = std::min(total / 2, 4 * list->sizeHintForRow(0) + 2 * list->frameWidth());
-    if (sizes.value(1) < wanted)
-        splitter->setSizes({total - wanted, wanted});
+    m_roomPanel->MakeRoomBelowTabs(list, 4 * list->sizeHintForRow(0) + 2 * list->frameWidth());
 }

@@ -68,6 +68,9 @@ TMainMenu CreateMainMenu(QMainWindow* window)
     QMenu* edit = Menu(bar, "miEdit", "&Edit");
     m.miUndo = Item(edit, "miUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.miRedo = Item(edit, "miRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit->addSeparator();
+    m.miFindRoom = Item(edit, "miFindRoom", "&Find room", QKeySequence(Qt::CTRL | Qt::Key_F),
+                        "Find rooms by number, file name, short description, description or item ID");
 
     QMenu* view = Menu(bar, "miView", "&View");
     m.miGrid = Switch(view, "miGrid", "&Grid", QKeySequence(Qt::CTRL | Qt::Key_G), "Toggles Grid On/Off");

@@ -22,6 +22,7 @@ struct TMainMenu {
     // Edit
     QAction* miUndo;
     QAction* miRedo;
+    QAction* miFindRoom;
     // View
     QAction* miGrid;
     QAction* miRoomCenters;

@@ -2,17 +2,20 @@
 
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
+#include "gui/room/codetab.h"
 #include "gui/room/exitstab.h"
 #include "gui/room/itemstab.h"
 #include "gui/room/maintab.h"
 #include "gui/room/othertab.h"
 #include "gui/room/roomeditsite.h"
+#include "gui/room/roomfinder.h"
 #include "gui/room/scripttab.h"
 #include "gui/room/validationlist.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -113,9 +116,14 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
     m_tabs->addTab(m_exits, QStringLiteral("Spec.Exits"));
     m_tabs->addTab(m_other, QStringLiteral("Other"));
     m_tabs->addTab(m_script, QStringLiteral("Script"));
+    m_code = new TCodeTab(*m_site, m_tabs);
+    m_tabs->addTab(m_code, QStringLiteral("Code"));
+    m_finder = new TRoomFinder(m_document, m_validationSplitter);
+    m_finder->hide();
     m_validation = new TValidationList(m_document, m_validationSplitter);
     m_validation->hide();
     m_validationSplitter->addWidget(m_tabs);
+    m_validationSplitter->addWidget(m_finder);
     m_validationSplitter->addWidget(m_validation);
     m_validationSplitter->setStretchFactor(0, 1);
     layout->addWidget(m_validationSplitter, 1);
@@ -184,6 +192,27 @@ void TRoomPanel::UpdateActiveExits(const TRoom* room)
 {
     if (room)
         m_coordExits->setText(CoordExitsText(*room));
+}
+
+void TRoomPanel::StartFinding()
+{
+    m_finder->Start();
+    // The field and a few result lines.
+    MakeRoomBelowTabs(m_finder, m_finder->Query()->sizeHint().height() + 5 * m_finder->Results()->fontMetrics().height());
+}
+
+void TRoomPanel::MakeRoomBelowTabs(QWidget* pane, int wanted)
+{
+    QList<int> sizes = m_validationSplitter->sizes();
+    const int index = m_validationSplitter->indexOf(pane);
+    if (index <= 0 || index >= sizes.size())
+        return;
+    wanted = std::min((sizes[0] + sizes[index]) / 2, wanted);
+    if (sizes[index] >= wanted)
+        return;
+    sizes[0] += sizes[index] - wanted;
+    sizes[index] = wanted;
+    m_validationSplitter->setSizes(sizes);
 }
 
 bool TRoomPanel::PanelFilling() const

@@ -13,11 +13,13 @@ class QTabWidget;
 class QToolButton;
 class TAreaDocument;
 class TAsker;
+class TCodeTab;
 class TExitsTab;
 class TItemsTab;
 class TMainTab;
 class TOtherTab;
 class TRoomEditSite;
+class TRoomFinder;
 class TScriptTab;
 class TValidationList;
 
@@ -44,6 +46,13 @@ public:
     bool Collapsed() const { return m_collapsed; }
     QTabWidget* Tabs() const { return m_tabs; }
     TValidationList* ValidationList() const { return m_validation; }
+    TCodeTab* CodeTab() const { return m_code; }
+    TRoomFinder* Finder() const { return m_finder; }
+    // "Find room": the finder under the tabs, given a few lines of room, with its field focused.
+    void StartFinding();
+    // A pane under the tabs (the finder, the validation list) gets at least `wanted` pixels,
+    // at most half of what it shares with the tabs, taken from the tabs.
+    void MakeRoomBelowTabs(QWidget* pane, int wanted);
     // The splitter between the tabs and the validation list below them.
     QSplitter* ValidationSplitter() const { return m_validationSplitter; }
 
@@ -74,6 +83,8 @@ private:
     TExitsTab* m_exits;
     TOtherTab* m_other;
     TScriptTab* m_script;
+    TCodeTab* m_code;
     QSplitter* m_validationSplitter;
+    TRoomFinder* m_finder;
     TValidationList* m_validation;
 };
