@@ -190,8 +190,26 @@ void TMapPainter::PaintLayers(QPainter& p, const QRect& clip, bool withActive) c
         }
     }
 
+    // A room whose cell and link ends all stand a few cells off the clip cannot reach it:
+    // skipping those by their numbers keeps a small repaint of a large area small.
+    const long long margin = 2 + 8 / std::max(cell, 1);
+    auto cellAt = [&](long long px) {
+        const long long d = px - MapMargin - 1;
+        return (d >= 0 ? d / cell : (d - cell + 1) / cell) + 1;
+    };
+    const long long cx1 = cellAt(clip.left()) - margin, cx2 = cellAt(clip.right()) + margin;
+    const long long cy1 = cellAt(clip.top()) - margin, cy2 = cellAt(clip.bottom()) + margin;
     for (int i = 0; i < m_area.Count(); ++i) {
         const TRoom& room = m_area[i];
+        long long x2 = room.X, y1 = room.Y, y2 = room.Y;
+        for (TDirection d : {dirE, dirS, dirSE, dirNE})
+            if (room.HasLink(d)) {
+                x2 = std::max<long long>(x2, room.CompassLinks[d].X);
+                y1 = std::min<long long>(y1, room.CompassLinks[d].Y);
+                y2 = std::max<long long>(y2, room.CompassLinks[d].Y);
+            }
+        if (room.X > cx2 || x2 < cx1 || y1 > cy2 || y2 < cy1)
+            continue;
         if (RoomPaintRect(room).intersects(clip))
             PaintRoom(p, room);
     }

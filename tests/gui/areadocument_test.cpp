@@ -47,3 +47,31 @@ TEST(AreaDocument, AnnouncesModifiedAndLetsGoOfTheActiveRoom)
     EXPECT_EQ(doc.Templates().DefaultRoomSlots[3].Short, "kept in the file");
     EXPECT_NE(doc.Area().RoomAt(1, 1), nullptr);
 }
+
+TEST(AreaDocument, UndoBringsBackEditsMadeThroughTheActiveRoom)
+{
+    // The details keep the active room's pointer across marks and edit it in place.
+    TAreaDocument doc;
+    TRoom* first = BuildRoom(doc.Area(), {1, 1}, nullptr).Room;
+    TRoom* second = BuildRoom(doc.Area(), {3, 1}, nullptr).Room;
+    doc.SetActiveRoom(first);
+    doc.AddMark();
+    first->Short = "one";
+    doc.RecordEdit();
+    first->Short = "two";
+    doc.RecordEdit();
+    first->Short = "left unmarked";
+    doc.SetActiveRoom(second);
+    second->Short = "other";
+    doc.RecordEdit();
+
+    const auto shorts = [&] { return doc.Area().RoomAt(1, 1)->Short + "/" + doc.Area().RoomAt(3, 1)->Short; };
+    for (const char* want : {"two/", "one/", "/"}) {
+        doc.UndoEdit();
+        EXPECT_EQ(shorts(), want);
+    }
+    doc.RedoEdit();
+    doc.RedoEdit();
+    doc.RedoEdit();
+    EXPECT_EQ(shorts(), "left unmarked/other");
+}

@@ -200,8 +200,10 @@ void TExitsTab::FillExits()
         entries.reserve(area->Count());
         area->SortByNumber();
         std::string buffer;
-        for (int i = 0; i < area->Count(); ++i)
-            entries << TargetEntry((*area)[i], buffer);
+        // Read only: rooms reached for writing would all be compared by the next undo mark.
+        const TRoomList& rooms = *area;
+        for (int i = 0; i < rooms.Count(); ++i)
+            entries << TargetEntry(rooms[i], buffer);
         // Finding rooms by position relies on this order.
         area->SortByPosition();
     }
