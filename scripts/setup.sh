@@ -4,7 +4,8 @@ set -euo pipefail
 PKGS=(cmake ninja-build g++ clang libclang-rt-14-dev
       qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev libgl-dev
       zlib1g-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-      imagemagick-6.q16)  # identify: a second reader of the BMP files in the render tests
+      imagemagick-6.q16   # identify: a second reader of the BMP files in the render tests
+      desktop-file-utils) # desktop-file-validate: the installed desktop entry is checked
 PKGS+=("$@")
 missing=()
 for p in "${PKGS[@]}"; do

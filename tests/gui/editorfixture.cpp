@@ -55,7 +55,8 @@ QString TScriptedAsker::NextFileName(const TFileDialogSpec& setup)
     return name;
 }
 
-TEditorFixture::TEditorFixture(const QStringList& settings, const QStringList& commandLine)
+TEditorFixture::TEditorFixture(const QStringList& settings, const QStringList& commandLine,
+                               const std::deque<TAnswer>& startupAnswers)
 {
     QFile ini(IniFile());
     if (!settings.isEmpty() && ini.open(QIODevice::WriteOnly))
@@ -63,6 +64,7 @@ TEditorFixture::TEditorFixture(const QStringList& settings, const QStringList& c
     ini.close();
     auto asker = std::make_unique<TScriptedAsker>();
     m_asker = asker.get();
+    m_asker->Answers = startupAnswers;
     m_form = std::make_unique<TFormMain>(std::move(asker), std::make_unique<TSettingsStore>(IniFile()));
     auto beeps = m_beeps;
     m_form->MapEditor().Beep = [beeps] { ++*beeps; };

@@ -52,8 +52,10 @@ private:
 
 class TEditorFixture {
 public:
-    // Settings lines ("Name=value", "[Section]") written to the window's INI file first.
-    explicit TEditorFixture(const QStringList& settings = {}, const QStringList& commandLine = {});
+    // Settings lines ("Name=value", "[Section]") written to the window's INI file first;
+    // answers queued before the window starts, for the questions of its start-up.
+    explicit TEditorFixture(const QStringList& settings = {}, const QStringList& commandLine = {},
+                            const std::deque<TAnswer>& startupAnswers = {});
     ~TEditorFixture();
 
     TFormMain& Form() { return *m_form; }

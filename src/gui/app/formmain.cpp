@@ -5,6 +5,7 @@
 #include "gui/app/databasepane.h"
 #include "gui/app/editorstyle.h"
 #include "gui/app/heapusage.h"
+#include "gui/app/recovery.h"
 #include "gui/app/statuspanels.h"
 #include "gui/db/itempane.h"
 #include "gui/db/sentencepane.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QMenu>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -81,6 +83,8 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     m_mainToolbar->addWidget(m_handMode->PenButton());
     m_tbTmp = ToolButton(m_mainToolbar, "tbTmp", "Import area sentences", "tmp", QStyle::SP_CustomBase, "tmp");
     m_tbTmp->setAccessibleDescription(QStringLiteral("Imports the texts of the area into the sentence database"));
+    m_recovery = std::make_unique<TRecovery>(m_document, m_sentenceDocument, m_itemDocument);
+    connect(m_recovery.get(), &TRecovery::WriteFailed, this, [this](const QString& text) { m_status->ShowHint(text); });
     WireDocument();
     WireRoomDetails();
     ConnectCommands();
@@ -103,6 +107,8 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
 
     ReadSettings();
     ApplyStartupSettings();
+    m_recovery->SetIntervalMinutes(m_settings.RecoveryMinutes);
+    UpdateRecentMenu();
     if (!m_settings.FileName.isEmpty() && QFileInfo::exists(m_settings.FileName)) {
         // A last area that no longer loads is reported; the program goes on with an empty one.
         ReportingErrors([&] { OpenFile(m_settings.FileName); });
@@ -123,6 +129,8 @@ TFormMain::~TFormMain()
 {
     qApp->removeEventFilter(m_handMode);
     WriteSettings();
+    // A clean exit: whatever was not saved, the user chose not to.
+    m_recovery->RemoveAll();
     // Hidden while the documents live: a field still being typed in is left now, and what it
     // stores goes into the area, not into freed memory.
     hide();
@@ -231,6 +239,8 @@ void TFormMain::ConnectCommands()
     connect(m.miSave, &QAction::triggered, this, [this] { Save(false); });
     connect(m_tbSave, &QToolButton::clicked, this, [this] { Save(false); });
     connect(m.miSaveAs, &QAction::triggered, this, [this] { Save(true); });
+    // Files come and go while the program runs.
+    connect(m.miOpenRecent, &QMenu::aboutToShow, this, &TFormMain::UpdateRecentMenu);
     connect(m.miExit, &QAction::triggered, this, &QWidget::close);
     // Export
     connect(m.miToBmp, &QAction::triggered, this, &TFormMain::ExportBmp);
@@ -426,6 +436,7 @@ void TFormMain::AfterFirstShow()
     for (const QString& file : m_commandLineFiles)
         if (QFileInfo(file).isFile())
             ReportingErrors([&] { OpenFile(file); });
+    OfferRecovery();
 }
 
 bool TFormMain::event(QEvent* event)

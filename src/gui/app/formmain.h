@@ -27,6 +27,7 @@ class TFormRoom;
 class TItemPane;
 class THandMode;
 class TMapEditor;
+class TRecovery;
 class TMapView;
 class TRoomPanel;
 class TSentencePane;
@@ -69,6 +70,10 @@ public:
     // Loads an area file and makes it the current area; throws on failure and then
     // leaves the current area exactly as it was.
     void OpenFile(const QString& fileName);
+    // File "Open recent": the save question, then the file as Open opens it.
+    void OpenRecent(const QString& fileName);
+    const QStringList& RecentFiles() const { return m_settings.RecentFiles; }
+    TRecovery& Recovery() const { return *m_recovery; }
     // The close questions; true when the program may close.
     bool CloseQuery();
 
@@ -125,6 +130,11 @@ private:
     void WireDocument();
     void WireRoomDetails();
     void SetCaptionFromFile(const QString& fileName);
+    // An area file opened or saved joins the recent files.
+    void RememberFile(const QString& fileName);
+    void UpdateRecentMenu();
+    // Start-up: the recovery copies left by a run that did not end normally.
+    void OfferRecovery();
     void ShowCursorCell(TGridPoint cell);
     // The whole map at the current zoom with the picture's palette.
     QImage MapPicture() const;
@@ -165,6 +175,8 @@ private:
     TAreaDocument m_document;
     TItemDocument m_itemDocument;
     TSentenceDocument m_sentenceDocument;
+    // After the documents, so that it goes (waiting for its writer) before them.
+    std::unique_ptr<TRecovery> m_recovery;
 
     TMainMenu m_menu{};
     QToolBar* m_mainToolbar = nullptr;

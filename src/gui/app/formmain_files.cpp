@@ -1,12 +1,15 @@
 // The area file commands of the main window: new, open, save, and the questions at closing.
 #include "gui/shared/asker.h"
 #include "gui/app/formmain.h"
+#include "gui/app/recentfiles.h"
+#include "gui/app/recovery.h"
 #include "gui/db/itempane.h"
 #include "files/areasavename.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
 
 namespace {
 const QString MapChangedQuestion = QStringLiteral("The map was changed, do you want to save it?");
@@ -53,12 +56,48 @@ void TFormMain::tbOpenClick()
     OpenFile(name);
 }
 
+void TFormMain::OpenRecent(const QString& fileName)
+{
+    if (m_document.Area().Modified) {
+        const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
+        if (answer == TAnswer::Cancel || (answer == TAnswer::Yes && !Save(false)))
+            return;
+    }
+    OpenFile(fileName);
+}
+
 void TFormMain::OpenFile(const QString& fileName)
 {
     m_document.Open(PathBytes(fileName));
     SetCaptionFromFile(fileName);
     ApplyZoom();
     PaintDefaultRoomGlyphs();
+    RememberFile(fileName);
+}
+
+void TFormMain::RememberFile(const QString& fileName)
+{
+    AddRecentFile(m_settings.RecentFiles, fileName);
+    UpdateRecentMenu();
+}
+
+void TFormMain::UpdateRecentMenu()
+{
+    FillRecentMenu(*m_menu.miOpenRecent, m_settings.RecentFiles, [this](const QString& file) { OpenRecent(file); });
+}
+
+void TFormMain::OfferRecovery()
+{
+    // Each document's copy is offered on its own; a damaged one is reported and removed.
+    bool area = false;
+    ReportingErrors([&] { area = m_recovery->Offer(TRecoveryKind::Area, *m_asker, this); });
+    if (area) {
+        SetCaptionFromFile(PathText(m_document.Area().FileName));
+        ApplyZoom();
+        PaintDefaultRoomGlyphs();
+    }
+    ReportingErrors([&] { m_recovery->Offer(TRecoveryKind::Sentences, *m_asker, this); });
+    ReportingErrors([&] { m_recovery->Offer(TRecoveryKind::Items, *m_asker, this); });
 }
 
 bool TFormMain::Save(bool askName)
@@ -72,6 +111,7 @@ bool TFormMain::Save(bool askName)
     const std::string target = AreaSaveFileName(PathBytes(name));
     m_document.SaveAs(target);
     SetCaptionFromFile(PathText(target));
+    RememberFile(PathText(target));
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The main window's side of the options dialog: opening it and following what OK changed.
 #include "gui/app/formmain.h"
+#include "gui/app/recovery.h"
 #include "gui/options/formoptions.h"
 
 void TFormMain::tbOptionsClick()
@@ -9,6 +10,7 @@ void TFormMain::tbOptionsClick()
         connect(m_formOptions, &QDialog::accepted, this, &TFormMain::ApplyOptions);
     }
     m_formOptions->Fill(m_pictureBits);
+    m_formOptions->FillRecovery(m_recovery->IntervalMinutes());
     m_formOptions->FillExport(m_settings.Utf8Export);
     // Modal, but returns at once: OK reaches ApplyOptions through the event loop.
     m_formOptions->open();
@@ -18,6 +20,7 @@ void TFormMain::ApplyOptions()
 {
     const TOptionsOutcome outcome = m_formOptions->Apply();
     m_pictureBits = outcome.PictureBits;
+    m_recovery->SetIntervalMinutes(outcome.RecoveryMinutes);
     m_settings.Utf8Export = outcome.Utf8Export;
     if (!DetailsHidden())
         ShowDetails();

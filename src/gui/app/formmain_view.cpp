@@ -3,6 +3,7 @@
 #include "gui/shared/asker.h"
 #include "gui/app/databasepane.h"
 #include "gui/app/formmain.h"
+#include "gui/app/recovery.h"
 #include "gui/app/statuspanels.h"
 #include "gui/map/handmode.h"
 #include "gui/map/mapeditor.h"
@@ -238,6 +239,7 @@ void TFormMain::WriteSettings()
 {
     TProgramSettings& s = m_settings;
     s.FileName = QFile::decodeName(QByteArray::fromStdString(m_document.Area().FileName));
+    s.RecoveryMinutes = m_recovery->IntervalMinutes();
     s.Zoom = m_cbZoom->currentIndex();
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     // Left and Top are the outer corner, which move() restores; the size is the inside, which

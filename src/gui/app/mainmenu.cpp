@@ -52,6 +52,9 @@ TMainMenu CreateMainMenu(QMainWindow* window)
     QMenu* file = Menu(bar, "miFile", "&File");
     m.miNew = Item(file, "miNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), "Create a new area");
     m.miOpen = Item(file, "miOpen", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O), "Open an existing area");
+    m.miOpenRecent = SubMenu(file, "miOpenRecent", "Open &recent");
+    m.miOpenRecent->setAccessibleName(QStringLiteral("Open recent"));
+    m.miOpenRecent->setAccessibleDescription(QStringLiteral("The last eight area files; those no longer there are greyed out"));
     m.miSave = Item(file, "miSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Save area to file");
     m.miSaveAs = Item(file, "miSaveAs", "Save &as", QKeySequence(Qt::Key_F12));
     file->addSeparator();

@@ -9,6 +9,7 @@ struct TMainMenu {
     // File
     QAction* miNew;
     QAction* miOpen;
+    QMenu* miOpenRecent; // filled by the window from its recent files
     QAction* miSave;
     QAction* miSaveAs;
     QAction* miExit;

@@ -11,6 +11,7 @@ const char* const Organization = "Kaj Soft";
 const char* const Application = "Kesterbrandor";
 const char* const SentenceSection = "SentenceDB";
 const char* const ItemSection = "ItemDB";
+const int RecentKeys = 8;
 
 QString ReadText(const QSettings& reg, const QString& name, const QString& defaultValue)
 {
@@ -96,6 +97,13 @@ void TSettingsStore::ReadStartup(TProgramSettings& s) const
     const TProgramSettings d;
     const auto reg = Open();
     s.FileName = ReadText(*reg, "FileName", d.FileName);
+    s.RecentFiles.clear();
+    for (int i = 1; i <= RecentKeys; ++i) {
+        const QString file = ReadText(*reg, QStringLiteral("Recent%1").arg(i), QString());
+        if (!file.isEmpty())
+            s.RecentFiles << file;
+    }
+    s.RecoveryMinutes = std::max(0, ReadInt(*reg, "RecoveryMinutes", d.RecoveryMinutes));
     s.Zoom = ReadInt(*reg, "Zoom", d.Zoom);
     if (s.Zoom < 0 || s.Zoom >= TProgramSettings::ZoomItems)
         s.Zoom = TProgramSettings::DefaultZoom;
@@ -146,6 +154,14 @@ bool TSettingsStore::WriteExit(const TProgramSettings& s) const
 {
     const auto reg = Open();
     reg->setValue("FileName", s.FileName);
+    for (int i = 1; i <= RecentKeys; ++i) {
+        const QString key = QStringLiteral("Recent%1").arg(i);
+        if (i <= s.RecentFiles.size())
+            reg->setValue(key, s.RecentFiles[i - 1]);
+        else
+            reg->remove(key);
+    }
+    WriteInt(*reg, "RecoveryMinutes", s.RecoveryMinutes);
     WriteInt(*reg, "Zoom", s.Zoom);
     WriteInt(*reg, "Left", s.Left);
     WriteInt(*reg, "Top", s.Top);

@@ -6,6 +6,7 @@
 // Every value is stored as text. Sections "SentenceDB" and "ItemDB" are groups of the main
 // key, which also holds plain values of the same two names.
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -15,6 +16,8 @@ class QSettings;
 struct TProgramSettings {
     // main key
     QString FileName;           // last area file
+    QStringList RecentFiles;    // "Recent1".."Recent8": the last area files, most recent first
+    int RecoveryMinutes = 2;    // between crash recovery copies; 0: none
     int Zoom = 3;               // item index of the zoom list, 0..7 ("25%".."400%")
     int Left = -1;              // Left and Top both -1: centre the window
     int Top = -1;

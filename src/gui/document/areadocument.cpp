@@ -61,9 +61,14 @@ void TAreaDocument::Open(const std::string& fileName)
 {
     auto loaded = std::make_unique<TRoomList>(m_area->Width, m_area->Height);
     LoadArea(fileName, *loaded);
+    loaded->FileName = fileName;
+    Adopt(std::move(loaded));
+}
+
+void TAreaDocument::Adopt(std::unique_ptr<TRoomList> loaded)
+{
     m_templates.ReplaceFrom(loaded->DefaultRooms);
     loaded->DefaultRooms.Clear();
-    loaded->FileName = fileName;
     emit TemplatesChanged();
     Replace(std::move(loaded));
 }

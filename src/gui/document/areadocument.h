@@ -43,6 +43,9 @@ public:
     // Loads an area file into an area of its own, so that a file failing half-way never
     // replaces the user's; then takes its default rooms and the area. Throws on failure.
     void Open(const std::string& fileName);
+    // Takes an area read elsewhere (a recovery copy), its default rooms included, as Open
+    // takes a loaded file; its name and Modified flag stay as they are.
+    void Adopt(std::unique_ptr<TRoomList> loaded);
     // Writes the area with the default rooms to fileName, which becomes the area's name;
     // clears Modified. Throws on failure, leaving name and flag as they were.
     void SaveAs(const std::string& fileName);

@@ -60,8 +60,13 @@ void TItemDocument::Search(const TItemSearch& search)
 
 void TItemDocument::New()
 {
+    Replace(std::make_unique<TItemList>());
+}
+
+void TItemDocument::Replace(std::unique_ptr<TItemList> db)
+{
     m_view.clear();
-    m_db = std::make_unique<TItemList>();
+    m_db = std::move(db);
     emit DatabaseReplaced();
     StartHistory();
 }

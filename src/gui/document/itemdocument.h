@@ -50,6 +50,8 @@ public:
     // Writes the database to fileName, which becomes its name, and clears Modified. Throws
     // on failure, leaving name and flag as they were.
     void SaveAs(const std::string& fileName);
+    // Takes a database read elsewhere (a recovery copy) with its name and Modified flag.
+    void Replace(std::unique_ptr<TItemList> db);
 
     // --- imports: the added items join the listed ones; each records a mark, also when
     // nothing was added.

@@ -42,6 +42,8 @@ public:
     // Writes to fileName, which becomes the database's name, and clears Modified. Throws on
     // failure, leaving name, flag and file as they were.
     void SaveAs(const std::string& fileName);
+    // Takes a database read elsewhere (a recovery copy) with its name and Modified flag.
+    void Replace(std::unique_ptr<TSentenceList> db);
 
 signals:
     // A new database object: the pane lets go of its rows. Its first mark follows.
@@ -51,7 +53,6 @@ signals:
     void ModifiedChanged(bool modified);
 
 private:
-    void Replace(std::unique_ptr<TSentenceList> db);
     void FollowModified();
 
     std::unique_ptr<TSentenceList> m_db;

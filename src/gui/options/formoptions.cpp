@@ -166,6 +166,17 @@ QWidget* TFormOptions::CreateMainTab()
     heightLayout->addWidget(m_seEditorHeight);
     grid->addWidget(height, 2, 1);
 
+    auto* recovery = new QGroupBox(QStringLiteral("Crash recovery"), page);
+    recovery->setObjectName(QStringLiteral("gbRecovery"));
+    auto* recoveryForm = new QFormLayout(recovery);
+    m_seRecovery = SpinField(recovery, "seRecovery", QStringLiteral("Recovery copy every"), 0, 120);
+    m_seRecovery->setSuffix(QStringLiteral(" min"));
+    m_seRecovery->setSpecialValueText(QStringLiteral("Off"));
+    m_seRecovery->setAccessibleDescription(
+        QStringLiteral("Minutes between recovery copies of unsaved work; 0 turns them off"));
+    recoveryForm->addRow(QStringLiteral("Copy every"), m_seRecovery);
+    grid->addWidget(recovery, 3, 0, 1, 2);
+
     auto* exports = new QGroupBox(QStringLiteral("Export"), page);
     exports->setObjectName(QStringLiteral("gbExport"));
     auto* exportsLayout = new QVBoxLayout(exports);
@@ -213,6 +224,11 @@ QWidget* TFormOptions::CreateColorsTab()
 int TFormOptions::Format() const
 {
     return m_rgFilens->checkedId();
+}
+
+void TFormOptions::FillRecovery(int minutes)
+{
+    m_seRecovery->setValue(minutes);
 }
 
 void TFormOptions::FillExport(bool utf8)
@@ -295,6 +311,7 @@ TOptionsOutcome TFormOptions::Apply()
     const TAreaFields before = area;
     TOptionsOutcome outcome;
     outcome.PictureBits = m_rgColorDepth->checkedId() == 0 ? 4 : 8;
+    outcome.RecoveryMinutes = m_seRecovery->value();
     outcome.Utf8Export = m_cbUtf8Export->isChecked();
 
     const int width = m_seX->value() * 2 - 1;

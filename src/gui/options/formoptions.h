@@ -22,6 +22,7 @@ class TAreaDocument;
 struct TOptionsOutcome {
     bool Resized = false; // the map's size in cells changed
     int PictureBits = 4;
+    int RecoveryMinutes = 2; // 0: no recovery copies
     bool Utf8Export = false;
 };
 
@@ -32,6 +33,8 @@ public:
 
     // Fills every control from the area; the colour depth comes from the window.
     void Fill(int pictureBits);
+    // The program's interval of recovery copies, in minutes (0: off).
+    void FillRecovery(int minutes);
     // The program's choice of UTF-8 for the exports.
     void FillExport(bool utf8);
     // Writes the controls into the area. Modified is set when a stored value changed; no
@@ -77,6 +80,7 @@ private:
     QSpinBox* m_seWrapFirst = nullptr;
     QSpinBox* m_seWrapOther = nullptr;
     QSpinBox* m_seEditorHeight = nullptr;
+    QSpinBox* m_seRecovery = nullptr;
     QCheckBox* m_cbUtf8Export = nullptr;
     QsciScintilla* m_mFileHeader = nullptr;
     QsciScintilla* m_mScriptTemplate = nullptr;

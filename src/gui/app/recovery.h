@@ -1,0 +1,69 @@
+#pragma once
+// Crash recovery: while a document is modified, a copy of it is written every few minutes to
+// the per-user state folder ($XDG_STATE_HOME/kesterbrandor/recovery), never over the user's
+// own file. The document is serialised on the GUI thread; compressing and writing happen on
+// a worker, which never touches the documents. A save (the document turning unmodified) and a
+// clean exit remove the copy; at start-up a copy newer than its file is offered back.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <future>
+
+class QWidget;
+class TAreaDocument;
+class TAsker;
+class TItemDocument;
+class TSentenceDocument;
+
+enum class TRecoveryKind { Area, Sentences, Items };
+
+class TRecovery : public QObject {
+    Q_OBJECT
+public:
+    TRecovery(TAreaDocument& area, TSentenceDocument& sentences, TItemDocument& items, QObject* parent = nullptr);
+    // Waits for a running write, so that nothing is left half-written behind the window.
+    ~TRecovery() override;
+
+    // Minutes between copies; 0 turns them off.
+    void SetIntervalMinutes(int minutes);
+    int IntervalMinutes() const { return m_minutes; }
+    // A finer interval, for tests.
+    void SetInterval(std::chrono::milliseconds interval);
+
+    static QString Folder();
+    static QString CopyPath(TRecoveryKind kind);
+
+    // Writes a copy of each modified document (the timer's work).
+    void WriteCopies();
+    // Waits until the running write is done.
+    void Wait();
+    // Removes the copy of one document, or of all of them (clean exit).
+    void Remove(TRecoveryKind kind);
+    void RemoveAll();
+
+    // At start-up: asks whether to restore the copy of that document when it is newer than
+    // its file (or the file is not there); true when it was restored, as modified under its
+    // file's name. A declined or outdated copy is removed. A damaged copy is removed and
+    // its error raised.
+    bool Offer(TRecoveryKind kind, TAsker& asker, QWidget* parent);
+
+signals:
+    // A copy could not be written; editing goes on.
+    void WriteFailed(const QString& message);
+
+private:
+    bool Modified(TRecoveryKind kind) const;
+    std::string Serialise(TRecoveryKind kind, std::string& fileName) const;
+    void Restore(TRecoveryKind kind, const std::string& compressed, const std::string& fileName);
+    // Reports the outcome of a finished write; false while one is still running.
+    bool CollectFinished();
+
+    TAreaDocument& m_area;
+    TSentenceDocument& m_sentences;
+    TItemDocument& m_items;
+    QTimer m_timer;
+    int m_minutes = 2;
+    std::future<void> m_running;
+};

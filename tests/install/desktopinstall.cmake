@@ -1,0 +1,62 @@
+# Installs the build into a scratch prefix and checks what a Linux desktop needs of it:
+# both programs, a valid desktop entry, the icon, and file types for what the entry opens.
+# -DBUILD=<build dir> -DPREFIX=<scratch folder> -DVALIDATE=<desktop-file-validate>
+cmake_minimum_required(VERSION 3.22)
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${out}")
+endif()
+
+set(entry "${PREFIX}/share/applications/kesterbrandor.desktop")
+set(types "${PREFIX}/share/mime/packages/kesterbrandor.xml")
+foreach(f bin/kesterbrandor bin/kesterbrandor-cli share/applications/kesterbrandor.desktop
+          share/icons/hicolor/scalable/apps/kesterbrandor.svg share/mime/packages/kesterbrandor.xml)
+  if(NOT EXISTS "${PREFIX}/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+foreach(program kesterbrandor kesterbrandor-cli)
+  execute_process(COMMAND test -x "${PREFIX}/bin/${program}" RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "not executable: bin/${program}")
+  endif()
+endforeach()
+
+# Warnings count as failures too: the validator prints nothing for a clean entry.
+execute_process(COMMAND "${VALIDATE}" "${entry}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+  message(FATAL_ERROR "desktop-file-validate: ${out}")
+endif()
+
+# Every type the entry opens is defined, with the glob of its file kind.
+file(READ "${entry}" entryText)
+file(READ "${types}" typesText)
+string(REGEX MATCH "\nMimeType=([^\n]*)" _ "${entryText}")
+string(REGEX REPLACE ";$" "" opened "${CMAKE_MATCH_1}")
+list(LENGTH opened count)
+if(NOT count EQUAL 3)
+  message(FATAL_ERROR "the entry opens ${count} types: ${opened}")
+endif()
+foreach(pair "application/x-kesterbrandor-area=*.arf" "application/x-kesterbrandor-sentences=*.sdb"
+             "application/x-kesterbrandor-items=*.idb")
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 type)
+  list(GET pair 1 glob)
+  if(NOT type IN_LIST opened)
+    message(FATAL_ERROR "the entry does not open ${type}")
+  endif()
+  string(FIND "${typesText}" "<mime-type type=\"${type}\">" start)
+  if(start EQUAL -1)
+    message(FATAL_ERROR "no file type ${type}")
+  endif()
+  string(SUBSTRING "${typesText}" ${start} -1 block)
+  string(FIND "${block}" "</mime-type>" end)
+  string(SUBSTRING "${block}" 0 ${end} block)
+  string(FIND "${block}" "<glob pattern=\"${glob}\"/>" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "the file type ${type} lacks the glob ${glob}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${PREFIX}")
