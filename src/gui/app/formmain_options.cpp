@@ -2,6 +2,8 @@
 #include "gui/app/formmain.h"
 #include "gui/app/recovery.h"
 #include "gui/options/formoptions.h"
+#include "gui/room/codetab.h"
+#include "gui/room/roompanel.h"
 
 void TFormMain::tbOptionsClick()
 {
@@ -29,4 +31,6 @@ void TFormMain::ApplyOptions()
     else
         RepaintMap();
     PaintDefaultRoomGlyphs();
+    // The file header and the script template are part of every generated file.
+    m_roomPanel->CodeTab()->ScheduleRefresh();
 }
