@@ -50,6 +50,11 @@ TRoomFinder::TRoomFinder(TAreaDocument& document, QWidget* parent) : QWidget(par
         QStringLiteral("Room number, file name, short description, description text or item ID; any case"));
     m_query->setPlaceholderText(QStringLiteral("Find room: number, file name, short, description or item ID"));
     m_query->setClearButtonEnabled(true);
+    // Qt's clear button has no name of its own.
+    for (QToolButton* clear : m_query->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(QStringLiteral("Clear"));
+        clear->setAccessibleDescription(QStringLiteral("Empties the query"));
+    }
     m_query->installEventFilter(this);
     bar->addWidget(m_query, 1);
 
