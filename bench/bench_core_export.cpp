@@ -54,7 +54,7 @@ void ExportAgainstStreams(benchmark::State& state, Run run)
     const fs::path exportDir = root / "export" / "bench";
     const fs::path streamDir = root / "streams" / "bench";
     fs::create_directories(exportDir.parent_path());
-    run(Area(), exportDir.string());
+    run(Area(), exportDir.string(), TExportEncoding::CodePage);
     const auto files = FilesBelow(exportDir);
     fs::create_directories(streamDir / "rooms");
     WriteWithStreams(streamDir, files);
@@ -71,7 +71,7 @@ void ExportAgainstStreams(benchmark::State& state, Run run)
         for (int pass = 0; pass < 2; ++pass) {
             const auto t0 = Clock::now();
             if ((pass == 0) == exportFirst) {
-                run(Area(), exportDir.string());
+                run(Area(), exportDir.string(), TExportEncoding::CodePage);
                 e = std::chrono::duration<double>(Clock::now() - t0).count();
             } else {
                 WriteWithStreams(streamDir, files);

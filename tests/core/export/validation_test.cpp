@@ -95,17 +95,22 @@ TEST(Validation, WhatBreaksTheGeneratedCodeIsWarnedOnlyByItsOwnData)
 {
     using TEdit = std::function<void(TRoomList&, TRoom&)>;
     const std::string w = "Warning:  Room: 1 (1:1) ", a = "Warning:  Area: ";
+    const std::string broken = " has a backslash at a line end or before a double quote, which breaks the string in "
+                               "the code.",
+                      constants = a + "Script template uses the area header's constants without a $_INCLUDE_H_$ "
+                                      "line, so they are undefined.",
+                      stray = "\" is not a known placeholder alone on its line and stays in the code as it is.",
+                      header = a + "File header is empty: the room files of the fixed layout inherit nothing and "
+                                   "room::create() fails.";
     const struct {
         TEdit Edit;
         TTexts Expected;
         TExportEncoding Encoding = TExportEncoding::CodePage;
     } cases[] = {
         {[](TRoomList&, TRoom& r) { r.Short = "Ends in \\"; },
-         {w + "Short description has a backslash at a line end or before a double quote, which breaks the string in "
-              "the code."}},
+         {w + "Short description" + broken}},
         {[](TRoomList&, TRoom& r) { r.Descriptions[0].Text = {"Say \\\"hi\"."}; },
-         {w + "Long description has a backslash at a line end or before a double quote, which breaks the string in "
-              "the code."}},
+         {w + "Long description" + broken}},
         {[](TRoomList&, TRoom& r) { r.Items[0].Description = {"Half\\0 of it"}; },
          {w + "Description of item \"thing\" has \"\\0\", which cuts the text off."}},
         {[](TRoomList&, TRoom& r) { r.Items[0].Synonyms = {"be\\a", "\\b"}; },
@@ -132,18 +137,13 @@ TEST(Validation, WhatBreaksTheGeneratedCodeIsWarnedOnlyByItsOwnData)
         {[](TRoomList& area, TRoom&) { GoodRoom(area, 2, 3, 1).FileName = "r1.c"; },
          {"Warning:  Room: 2 (3:1) Writes the same file \"r1.c\" as room 1 and overwrites it."}},
         {[](TRoomList& area, TRoom&) { area.FileHeader = {"", "  "}; },
-         {a + "File header is empty: the room files of the fixed layout inherit nothing and room::create() fails."}},
+         {header}},
         {[](TRoomList& area, TRoom&) { area.ScriptTemplate = {"inherit LIB_ROOM;", "  SetRainType(RAIN);"}; },
-         {a + "Script template uses the area header's constants without a $_INCLUDE_H_$ line, so they are "
-              "undefined."}},
+         {constants}},
         {[](TRoomList& area, TRoom&) { area.ScriptTemplate = {"  $_LIGHTS_CONS_$"}; },
-         {a + "Script template uses the area header's constants without a $_INCLUDE_H_$ line, so they are "
-              "undefined."}},
+         {constants}},
         {[](TRoomList& area, TRoom&) { area.ScriptTemplate = {"$_include_h_$", "$_SHORT_$ // text", " $_SHRT_$"}; },
-         {a + "Script template line 2: \"$_SHORT_$\" is not a known placeholder alone on its line and stays in the "
-              "code as it is.",
-          a + "Script template line 3: \"$_SHRT_$\" is not a known placeholder alone on its line and stays in the "
-              "code as it is."}},
+         {a + "Script template line 2: \"$_SHORT_$" + stray, a + "Script template line 3: \"$_SHRT_$" + stray}},
         {[](TRoomList& area, TRoom&) { GoodRoom(area, 5, 3, 1).Items[0].Touch = {"Hladk\xE9 \xE8"}; },
          {a + "Text outside ASCII (first in room 5) is exported as 8-bit bytes, which current drivers reject; use "
               "the UTF-8 export option."}},
@@ -166,8 +166,7 @@ TEST(Validation, WhatBreaksTheGeneratedCodeIsWarnedOnlyByItsOwnData)
     const TValidationReport report = ValidateArea(area);
     EXPECT_EQ(Texts(report), (TTexts{w + "No items defined, you should add some.",
                                      w + "Short description has \"\\a\", which becomes a control character.",
-                                     a + "File header is empty: the room files of the fixed layout inherit nothing "
-                                         "and room::create() fails."}));
+                                     header}));
     EXPECT_EQ(ReportRoom(area, report.Lines()[1]), &r);
     EXPECT_EQ(ReportRoom(area, report.Lines()[2]), nullptr);
 }
