@@ -77,11 +77,13 @@ TFormOptions::TFormOptions(TAreaDocument& document, QWidget* parent) : QDialog(p
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("pcOptions"));
     tabs->addTab(CreateMainTab(), QStringLiteral("Main"));
-    m_mFileHeader = NewCodeEditor(tabs, QStringLiteral("mFileHeader"), QStringLiteral("File header"));
+    m_mFileHeader = NewCodeEditor(tabs, QStringLiteral("mFileHeader"), QStringLiteral("File header"),
+                                  QStringLiteral("Code written at the top of every room file"));
     UseNavyColours(*m_mFileHeader);
     tabs->addTab(m_mFileHeader, QStringLiteral("FileHeader"));
     tabs->addTab(CreateColorsTab(), QStringLiteral("Colors"));
-    m_mScriptTemplate = NewCodeEditor(tabs, QStringLiteral("mScriptTemplate"), QStringLiteral("Script template"));
+    m_mScriptTemplate = NewCodeEditor(tabs, QStringLiteral("mScriptTemplate"), QStringLiteral("Script template"),
+                                      QStringLiteral("The room file of the script export, with placeholders"));
     UseNavyColours(*m_mScriptTemplate);
     tabs->addTab(m_mScriptTemplate, QStringLiteral("Export Scripts"));
     layout->addWidget(tabs, 1);
