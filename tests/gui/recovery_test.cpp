@@ -141,7 +141,7 @@ TEST(Recovery, DeclinedOrOutdatedCopiesAreRemoved)
         }
         state.Use(state.Path(QStringLiteral("crashed")));
         TEditorFixture f({}, {}, c.answers);
-        QTest::qWaitFor([&] { return f.Asker().Questions.size() == c.questions; }, 2000);
+        (void)QTest::qWaitFor([&] { return f.Asker().Questions.size() == c.questions; }, 2000);
         QTest::qWait(50);
         EXPECT_EQ(f.Asker().Questions.size(), c.questions);
         EXPECT_FALSE(QFile::exists(CopyOf(TRecoveryKind::Area)));
