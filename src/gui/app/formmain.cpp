@@ -251,8 +251,7 @@ void TFormMain::ConnectCommands()
     connect(m.miValidate, &QAction::triggered, this, &TFormMain::Validate);
     connect(m_roomPanel->ValidationList(), &TValidationList::RoomChosen, m_mapEditor, &TMapEditor::SelectRoom);
     connect(m.miFindRoom, &QAction::triggered, this, [this] {
-        if (DetailsHidden())
-            ShowDetails();
+        ShowDetailsWithListBelow();
         m_roomPanel->StartFinding();
     });
     connect(m_roomPanel->Finder(), &TRoomFinder::RoomChosen, m_mapEditor, &TMapEditor::SelectRoom);

@@ -103,6 +103,7 @@ public:
     // --- panes
     void HideDetails();
     void ShowDetails();
+    void ShowDetailsWithListBelow();
     void ToggleDetails();
     bool DetailsHidden() const;
     // View "Default room": the current template in the room dialog.

@@ -44,8 +44,7 @@ void TFormMain::Validate()
     }
     m_asker->Warn(this, summary);
     // Findings under hidden details would not be seen.
-    if (DetailsHidden())
-        ShowDetails();
+    ShowDetailsWithListBelow();
     list->show();
     // The list keeps its place at the bottom with room for a few lines.
     m_roomPanel->MakeRoomBelowTabs(list, 4 * list->sizeHintForRow(0) + 2 * list->frameWidth());

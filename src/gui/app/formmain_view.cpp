@@ -138,6 +138,20 @@ void TFormMain::ShowDetails()
     m_aspMapa->setSizes({std::max(0, total - details), details});
 }
 
+void TFormMain::ShowDetailsWithListBelow()
+{
+    if (DetailsHidden())
+        ShowDetails();
+    // A list under the tabs takes its lines from the details; grow them by as much, as long as
+    // the map keeps at least a third of the height, so the tabs above stay usable.
+    const QList<int> sizes = m_aspMapa->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    const int wanted = std::min(total * 2 / 3, static_cast<int>(m_document.Area().EditorHeight) +
+                                                   12 * fontMetrics().height());
+    if (sizes.value(1) < wanted)
+        m_aspMapa->setSizes({total - wanted, wanted});
+}
+
 void TFormMain::ToggleDetails()
 {
     if (DetailsHidden())
