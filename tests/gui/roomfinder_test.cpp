@@ -49,11 +49,11 @@ TEST(FindRoom, FindsByEachFieldAndChoosesTheRoom)
         const char* Query;
         const char* Line;
     } cases[] = {
-        {"2", "Room 2 (30:30) Top of the černá tower: number"},
-        {"TOWER_TOP.c", "Room 2 (30:30) Top of the černá tower: file name"},
-        {"\xC8" "ERN\xC1", "Room 2 (30:30) Top of the černá tower: short description"},
-        {"howls around", "Room 2 (30:30) Top of the černá tower: description"},
-        {"Bell", "Room 2 (30:30) Top of the černá tower: item ID"},
+        {"2", "Room 2 (59:59) Top of the černá tower: number"},
+        {"TOWER_TOP.c", "Room 2 (59:59) Top of the černá tower: file name"},
+        {"\xC8" "ERN\xC1", "Room 2 (59:59) Top of the černá tower: short description"},
+        {"howls around", "Room 2 (59:59) Top of the černá tower: description"},
+        {"Bell", "Room 2 (59:59) Top of the černá tower: item ID"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Query);

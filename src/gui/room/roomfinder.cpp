@@ -1,5 +1,4 @@
 #include "gui/room/roomfinder.h"
-#include "gui/room/roomplace.h"
 
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
@@ -146,9 +145,11 @@ void TRoomFinder::Search()
     for (const TRoomMatch& m : matches) {
         const TRoom& room = *m.Room;
         m_found.push_back({room.Cell(), room.Number});
-        m_results->addItem(QStringLiteral("Room %1 (%2) %3: %4")
+        m_results->addItem(QStringLiteral("Room %1 (%2:%3) %4: %5")
                                .arg(room.Number)
-                               .arg(RoomPlaceText(room), DocToQt(room.Short), QString::fromStdString(MatchedFieldsText(m.Fields))));
+                               .arg(room.X)
+                               .arg(room.Y)
+                               .arg(DocToQt(room.Short), QString::fromStdString(MatchedFieldsText(m.Fields))));
         if (current.Cell == room.Cell() && current.Number == room.Number)
             m_results->setCurrentRow(m_results->count() - 1);
     }

@@ -1,5 +1,4 @@
 #include "gui/room/roompanel.h"
-#include "gui/room/roomplace.h"
 
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
@@ -161,8 +160,8 @@ void TRoomPanel::UpdateEditorsVisible()
 
 QString TRoomPanel::CoordExitsText(const TRoom& room)
 {
-    return QLatin1Char(' ') + RoomPlaceText(room) + QStringLiteral("   ") + DocToQt(room.ObviousExitsText()) +
-           QLatin1Char(' ');
+    return QStringLiteral(" %1:%2   ").arg(room.X / 2 + 1).arg(room.Y / 2 + 1) +
+           DocToQt(room.ObviousExitsText()) + QLatin1Char(' ');
 }
 
 void TRoomPanel::ShowRoom(TRoom* room)
