@@ -87,6 +87,8 @@ TEST(Recovery, UnsavedWorkComesBackAfterACrashAndGoesWithTheSave)
         MakeUnsavedWork(f, state.Path(QStringLiteral("mill.arf")));
         before = Rooms(f.Area());
         areaFile = f.Area().FileName;
+        EXPECT_EQ(QFileInfo(TRecovery::Folder()).permissions() & (QFile::ReadOther | QFile::ReadGroup),
+                  QFile::Permissions()) << "others cannot read the copies' folder";
         KeepCopies(TRecovery::Folder(), state.Path(QStringLiteral("crashed/kesterbrandor/recovery")));
         f.Close();
         EXPECT_FALSE(QFile::exists(CopyOf(TRecoveryKind::Area))) << "a clean exit removes the copy";

@@ -59,6 +59,15 @@ QString Described(TRecoveryKind kind, const std::string& fileName)
     return name;
 }
 
+// The copies hold the user's work: the program's own folders for them are the user's alone.
+void MakePrivateFolder(const QString& folder)
+{
+    QDir().mkpath(folder);
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    QFile::setPermissions(folder, ownerOnly);
+    QFile::setPermissions(QFileInfo(folder).path(), ownerOnly);
+}
+
 // An outdated copy: its file was written after it (saved by another instance, say).
 bool FileIsNewer(TRecoveryKind kind, const TRecoveryCopy& copy)
 {
@@ -202,7 +211,7 @@ void TRecovery::WriteCopies()
     }
     if (jobs.empty())
         return;
-    QDir().mkpath(Folder());
+    MakePrivateFolder(Folder());
     m_running = std::async(std::launch::async, [jobs = std::move(jobs)]() mutable {
         for (TCopyJob& job : jobs) {
             job.Copy.Compressed = DeflateBytes(job.Copy.Compressed);
