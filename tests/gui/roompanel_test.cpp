@@ -40,6 +40,9 @@ TEST(RoomPanel, HeaderShowsNumberShortCoordinatesAndExits)
     EXPECT_EQ(number->text(), QStringLiteral("12"));
     EXPECT_EQ(shortLabel->text(), QStringLiteral(" Dark šč "));
     EXPECT_EQ(coord->text(), QStringLiteral(" 3:2   n, e "));
+    // What a screen reader speaks for the two labels.
+    EXPECT_EQ(shortLabel->accessibleName(), QStringLiteral("Short description: Dark šč"));
+    EXPECT_EQ(coord->accessibleName(), QStringLiteral("Position and exits: 3:2 n, e"));
 
     // A room without links at the top-left corner; none leaves the label.
     TRoom corner;

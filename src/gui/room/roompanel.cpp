@@ -28,6 +28,7 @@ QLabel* BoldLabel(QWidget* parent, const char* name, const char* hint, const cha
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAccessibleName(QString::fromLatin1(accessibleName));
+    label->setAccessibleDescription(QString::fromLatin1(accessibleName));
     label->setToolTip(QString::fromLatin1(hint));
     QFont f = label->font();
     f.setBold(true);
@@ -179,6 +180,8 @@ void TRoomPanel::ShowRoom(TRoom* room)
     m_coordExits->show();
     m_number->setText(QString::number(room->Number));
     m_short->setText(QLatin1Char(' ') + DocToQt(room->Short) + QLatin1Char(' '));
+    // A screen reader speaks a label's name, so the name carries the value.
+    m_short->setAccessibleName(QStringLiteral("Short description: ") + DocToQt(room->Short));
     UpdateActiveExits(room);
     m_main->ShowRoom();
     m_items->ShowRoom();
@@ -190,8 +193,10 @@ void TRoomPanel::ShowRoom(TRoom* room)
 
 void TRoomPanel::UpdateActiveExits(const TRoom* room)
 {
-    if (room)
-        m_coordExits->setText(CoordExitsText(*room));
+    if (!room)
+        return;
+    m_coordExits->setText(CoordExitsText(*room));
+    m_coordExits->setAccessibleName(QStringLiteral("Position and exits: ") + m_coordExits->text().simplified());
 }
 
 void TRoomPanel::StartFinding()
