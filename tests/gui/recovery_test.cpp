@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -43,9 +44,10 @@ std::string Rooms(const TRoomList& area)
     return out;
 }
 
-QString CopyOf(TRecoveryKind kind)
+// The copies of that document in the state folder, of every session.
+QStringList CopiesOf(TRecoveryKind kind)
 {
-    return TRecovery::CopyPath(kind);
+    return QDir(TRecovery::Folder()).entryList({QLatin1Char('*') + TRecovery::CopySuffix(kind)}, QDir::Files);
 }
 
 // A modified area with an edited sentence database, waiting for its copies.
@@ -61,19 +63,21 @@ void MakeUnsavedWork(TEditorFixture& f, const QString& file)
     ASSERT_TRUE(f.Area().Modified);
     QTest::qWait(100); // the room details settle on the new room
     f.Form().Recovery().SetInterval(std::chrono::milliseconds(20));
-    ASSERT_TRUE(QTest::qWaitFor([] { return QFile::exists(CopyOf(TRecoveryKind::Area)); }, 5000));
-    ASSERT_TRUE(QTest::qWaitFor([] { return QFile::exists(CopyOf(TRecoveryKind::Sentences)); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return !CopiesOf(TRecoveryKind::Area).isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return !CopiesOf(TRecoveryKind::Sentences).isEmpty(); }, 5000));
     f.Form().Recovery().SetInterval(std::chrono::milliseconds(0));
     f.Form().Recovery().Wait();
-    EXPECT_FALSE(QFile::exists(CopyOf(TRecoveryKind::Items))) << "an unmodified database leaves no copy";
+    EXPECT_TRUE(CopiesOf(TRecoveryKind::Items).isEmpty()) << "an unmodified database leaves no copy";
 }
 
-// What a crash leaves: the recovery folder as it stood, copied before the window closes.
-void KeepCopies(const QString& from, const QString& to)
+// What a crash leaves: the recovery folder as it stood, copied before the window closes. The
+// session's lock names this very process, so it is kept only to stand for an editor still running.
+void KeepCopies(const QString& from, const QString& to, bool withLock = false)
 {
     QDir().mkpath(to);
     for (const QString& name : QDir(from).entryList(QDir::Files))
-        QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
+        if (withLock || !name.endsWith(QStringLiteral(".lock")))
+            QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
 }
 } // namespace
 
@@ -91,8 +95,8 @@ TEST(Recovery, UnsavedWorkComesBackAfterACrashAndGoesWithTheSave)
                   QFile::Permissions()) << "others cannot read the copies' folder";
         KeepCopies(TRecovery::Folder(), state.Path(QStringLiteral("crashed/kesterbrandor/recovery")));
         f.Close();
-        EXPECT_FALSE(QFile::exists(CopyOf(TRecoveryKind::Area))) << "a clean exit removes the copy";
-        EXPECT_FALSE(QFile::exists(CopyOf(TRecoveryKind::Sentences)));
+        EXPECT_TRUE(CopiesOf(TRecoveryKind::Area).isEmpty()) << "a clean exit removes the copy";
+        EXPECT_TRUE(CopiesOf(TRecoveryKind::Sentences).isEmpty());
     }
     state.Use(state.Path(QStringLiteral("crashed")));
     TEditorFixture f({}, {}, {TAnswer::Yes, TAnswer::Yes});
@@ -109,21 +113,24 @@ TEST(Recovery, UnsavedWorkComesBackAfterACrashAndGoesWithTheSave)
     EXPECT_TRUE(sentences.Modified);
 
     ASSERT_TRUE(f.Form().Save(false));
-    EXPECT_FALSE(QFile::exists(CopyOf(TRecoveryKind::Area))) << "a save removes the copy";
-    EXPECT_TRUE(QFile::exists(CopyOf(TRecoveryKind::Sentences))) << "the unsaved database keeps its own";
+    EXPECT_TRUE(CopiesOf(TRecoveryKind::Area).isEmpty()) << "a save removes the copy";
+    EXPECT_EQ(CopiesOf(TRecoveryKind::Sentences), QStringList{QFileInfo(f.Form().Recovery().CopyPath(TRecoveryKind::Sentences)).fileName()})
+        << "the unsaved database keeps its copy, now this editor's own";
 }
 
-TEST(Recovery, DeclinedOrOutdatedCopiesAreRemoved)
+TEST(Recovery, DeclinedOrOutdatedCopiesAreRemovedAndARunningEditorsAreLeftAlone)
 {
     struct TCase {
         const char* name;
         bool fileSavedLater;
+        bool editorRuns;
         std::deque<TAnswer> answers;
         int questions;
     };
     const TCase cases[] = {
-        {"declined", false, {TAnswer::No}, 1},
-        {"file saved after the copy", true, {}, 0},
+        {"declined", false, false, {TAnswer::No}, 1},
+        {"file saved after the copy", true, false, {}, 0},
+        {"its editor still runs", false, true, {}, 0},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -133,20 +140,22 @@ TEST(Recovery, DeclinedOrOutdatedCopiesAreRemoved)
             TEditorFixture f;
             MakeUnsavedWork(f, state.Path(QStringLiteral("mill.arf")));
             file = state.Path(QStringLiteral("mill.arf"));
-            KeepCopies(TRecovery::Folder(), state.Path(QStringLiteral("crashed/kesterbrandor/recovery")));
+            KeepCopies(TRecovery::Folder(), state.Path(QStringLiteral("crashed/kesterbrandor/recovery")),
+                       c.editorRuns);
         }
-        QFile::remove(state.Path(QStringLiteral("crashed/kesterbrandor/recovery/sentences.kbr")));
+        state.Use(state.Path(QStringLiteral("crashed")));
+        for (const QString& name : CopiesOf(TRecoveryKind::Sentences))
+            QFile::remove(TRecovery::Folder() + QLatin1Char('/') + name);
         if (c.fileSavedLater) {
             QFile f(file);
             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
             f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
         }
-        state.Use(state.Path(QStringLiteral("crashed")));
         TEditorFixture f({}, {}, c.answers);
         (void)QTest::qWaitFor([&] { return f.Asker().Questions.size() == c.questions; }, 2000);
         QTest::qWait(50);
         EXPECT_EQ(f.Asker().Questions.size(), c.questions);
-        EXPECT_FALSE(QFile::exists(CopyOf(TRecoveryKind::Area)));
+        EXPECT_EQ(CopiesOf(TRecoveryKind::Area).size(), c.editorRuns ? 1 : 0);
         EXPECT_EQ(f.Area().Count(), 0);
     }
 }

@@ -12,10 +12,12 @@
 #include "files/sentencefile.h"
 #include "files/zstream.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <array>
 #include <vector>
@@ -32,6 +34,21 @@ struct TCopyJob {
 int Index(TRecoveryKind kind)
 {
     return static_cast<int>(kind);
+}
+
+// Unique among the editors running now and the sessions left behind.
+QString NewSession()
+{
+    static int started = 0;
+    return QStringLiteral("%1-%2-%3")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentMSecsSinceEpoch())
+        .arg(++started);
+}
+
+QString LockPath(const QString& session)
+{
+    return TRecovery::Folder() + QLatin1Char('/') + session + QStringLiteral(".lock");
 }
 
 std::string PathBytes(const QString& path)
@@ -79,7 +96,7 @@ bool FileIsNewer(TRecoveryKind kind, const TRecoveryCopy& copy)
 } // namespace
 
 TRecovery::TRecovery(TAreaDocument& area, TSentenceDocument& sentences, TItemDocument& items, QObject* parent)
-    : QObject(parent), m_area(area), m_sentences(sentences), m_items(items)
+    : QObject(parent), m_area(area), m_sentences(sentences), m_items(items), m_session(NewSession())
 {
     connect(&m_timer, &QTimer::timeout, this, &TRecovery::WriteCopies);
     // A saved (or undone to saved) document needs no copy any more.
@@ -127,10 +144,15 @@ QString TRecovery::Folder()
     return state + QStringLiteral("/kesterbrandor/recovery");
 }
 
-QString TRecovery::CopyPath(TRecoveryKind kind)
+QString TRecovery::CopySuffix(TRecoveryKind kind)
 {
-    static const char* const names[] = {"area.kbr", "sentences.kbr", "items.kbr"};
-    return Folder() + QLatin1Char('/') + QLatin1String(names[Index(kind)]);
+    static const char* const names[] = {"-area.kbr", "-sentences.kbr", "-items.kbr"};
+    return QLatin1String(names[Index(kind)]);
+}
+
+QString TRecovery::CopyPath(TRecoveryKind kind) const
+{
+    return Folder() + QLatin1Char('/') + m_session + CopySuffix(kind);
 }
 
 bool TRecovery::Modified(TRecoveryKind kind) const
@@ -211,13 +233,23 @@ void TRecovery::WriteCopies()
     }
     if (jobs.empty())
         return;
-    MakePrivateFolder(Folder());
+    HoldSession();
     m_running = std::async(std::launch::async, [jobs = std::move(jobs)]() mutable {
         for (TCopyJob& job : jobs) {
             job.Copy.Compressed = DeflateBytes(job.Copy.Compressed);
             SaveFileAtomically(job.Path, RecoveryCopyBytes(job.Copy));
         }
     });
+}
+
+void TRecovery::HoldSession()
+{
+    MakePrivateFolder(Folder());
+    if (m_lock)
+        return;
+    m_lock = std::make_unique<QLockFile>(LockPath(m_session));
+    m_lock->setStaleLockTime(0);
+    m_lock->tryLock(0);
 }
 
 void TRecovery::Wait()
@@ -242,7 +274,28 @@ void TRecovery::RemoveAll()
 
 bool TRecovery::Offer(TRecoveryKind kind, TAsker& asker, QWidget* parent)
 {
-    QFile file(CopyPath(kind));
+    const QString suffix = CopySuffix(kind);
+    const QFileInfoList copies =
+        QDir(Folder()).entryInfoList({QLatin1Char('*') + suffix}, QDir::Files, QDir::Time);
+    for (const QFileInfo& info : copies) {
+        const QString session = info.fileName().chopped(suffix.size());
+        if (session == m_session)
+            continue;
+        // A lock that cannot be taken belongs to an editor that still runs. A taken one goes
+        // when this scope ends: the session is dealt with.
+        QLockFile owner(LockPath(session));
+        owner.setStaleLockTime(0);
+        if (!owner.tryLock(0))
+            continue;
+        if (OfferCopy(kind, info.filePath(), asker, parent))
+            return true;
+    }
+    return false;
+}
+
+bool TRecovery::OfferCopy(TRecoveryKind kind, const QString& path, TAsker& asker, QWidget* parent)
+{
+    QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
@@ -251,11 +304,11 @@ bool TRecovery::Offer(TRecoveryKind kind, TAsker& asker, QWidget* parent)
     try {
         copy = ParseRecoveryCopy(bytes.toStdString());
     } catch (...) {
-        Remove(kind);
+        QFile::remove(path);
         throw;
     }
     if (FileIsNewer(kind, copy)) {
-        Remove(kind);
+        QFile::remove(path);
         return false;
     }
     const QString when = QDateTime::fromSecsSinceEpoch(copy.TakenAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
@@ -264,15 +317,19 @@ bool TRecovery::Offer(TRecoveryKind kind, TAsker& asker, QWidget* parent)
                                  .arg(Described(kind, copy.FileName), when);
     // Declined, the copy goes: it would be offered again at every start otherwise.
     if (!asker.AskYesNo(parent, question)) {
-        Remove(kind);
+        QFile::remove(path);
         return false;
     }
     try {
         Restore(kind, copy.Compressed, copy.FileName);
     } catch (...) {
-        Remove(kind);
+        QFile::remove(path);
         throw;
     }
+    // The copy becomes this editor's own: safe until this session writes, saves or exits.
+    HoldSession();
+    QFile::remove(CopyPath(kind));
+    QFile::rename(path, CopyPath(kind));
     return true;
 }
 

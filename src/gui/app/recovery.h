@@ -4,13 +4,17 @@
 // own file. The document is serialised on the GUI thread; compressing and writing happen on
 // a worker, which never touches the documents. A save (the document turning unmodified) and a
 // clean exit remove the copy; at start-up a copy newer than its file is offered back.
+// Each running editor writes under a session name of its own and holds that session's lock
+// file, so two editors never overwrite or offer each other's live copies.
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <chrono>
 #include <future>
+#include <memory>
 
+class QLockFile;
 class QWidget;
 class TAreaDocument;
 class TAsker;
@@ -33,7 +37,10 @@ public:
     void SetInterval(std::chrono::milliseconds interval);
 
     static QString Folder();
-    static QString CopyPath(TRecoveryKind kind);
+    // This editor's copy of that document.
+    QString CopyPath(TRecoveryKind kind) const;
+    // The end of every session's copy name of that document ("-area.kbr"...).
+    static QString CopySuffix(TRecoveryKind kind);
 
     // Writes a copy of each modified document (the timer's work).
     void WriteCopies();
@@ -43,10 +50,10 @@ public:
     void Remove(TRecoveryKind kind);
     void RemoveAll();
 
-    // At start-up: asks whether to restore the copy of that document when it is newer than
-    // its file (or the file is not there); true when it was restored, as modified under its
-    // file's name. A declined or outdated copy is removed. A damaged copy is removed and
-    // its error raised.
+    // At start-up: for each copy of that document left by an editor that no longer runs,
+    // newest first, asks whether to restore it when it is newer than its file (or the file
+    // is not there); true when one was restored, as modified under its file's name. A
+    // declined or outdated copy is removed. A damaged copy is removed and its error raised.
     bool Offer(TRecoveryKind kind, TAsker& asker, QWidget* parent);
 
 signals:
@@ -54,6 +61,9 @@ signals:
     void WriteFailed(const QString& message);
 
 private:
+    // Makes the folder and takes this session's lock, once.
+    void HoldSession();
+    bool OfferCopy(TRecoveryKind kind, const QString& path, TAsker& asker, QWidget* parent);
     bool Modified(TRecoveryKind kind) const;
     std::string Serialise(TRecoveryKind kind, std::string& fileName) const;
     void Restore(TRecoveryKind kind, const std::string& compressed, const std::string& fileName);
@@ -66,4 +76,8 @@ private:
     QTimer m_timer;
     int m_minutes = 2;
     std::future<void> m_running;
+    const QString m_session;
+    // Held from the first copy on; left behind by a crash, it tells the next start that
+    // this session's copies have no editor any more.
+    std::unique_ptr<QLockFile> m_lock;
 };
