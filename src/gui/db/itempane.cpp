@@ -9,6 +9,7 @@
 #include "gui/document/doctext.h"
 #include "gui/document/itemdocument.h"
 #include "gui/shared/asker.h"
+#include "gui/shared/controlnames.h"
 #include "gui/shared/waitcursor.h"
 #include "model/text.h"
 
@@ -129,9 +130,8 @@ void TItemPane::BuildGrid(QWidget* parent)
     bar->addWidget(m_count);
 
     m_grid = new QTableView(top);
-    m_grid->setObjectName(QStringLiteral("sgItems"));
-    m_grid->setAccessibleName(QStringLiteral("Items"));
-    m_grid->setAccessibleDescription(QStringLiteral("Items of the database that the search lists"));
+    NameControl(*m_grid, QStringLiteral("sgItems"), QStringLiteral("Items"),
+                QStringLiteral("Items of the database that the search lists"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);

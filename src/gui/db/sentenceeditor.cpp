@@ -3,6 +3,7 @@
 #include "gui/db/categorybox.h"
 #include "gui/document/doctext.h"
 #include "gui/shared/areatypeboxes.h"
+#include "gui/shared/controlnames.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -37,14 +38,12 @@ TSentenceEditor::TSentenceEditor(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pnSentenceEditor"));
     m_sentence = new QLineEdit(this);
-    m_sentence->setObjectName(QStringLiteral("eSentence"));
-    m_sentence->setAccessibleName(QStringLiteral("Sentence"));
-    m_sentence->setAccessibleDescription(QStringLiteral("Text of the sentence"));
+    NameControl(*m_sentence, QStringLiteral("eSentence"), QStringLiteral("Sentence"),
+                QStringLiteral("Text of the sentence"));
     m_category = NewCategoryBox(this, "cbSentCategory", "Category");
     m_desc = new QLineEdit(this);
-    m_desc->setObjectName(QStringLiteral("eSentDesc"));
-    m_desc->setAccessibleName(QStringLiteral("Desc"));
-    m_desc->setAccessibleDescription(QStringLiteral("Description of the sentence, for finding it"));
+    NameControl(*m_desc, QStringLiteral("eSentDesc"), QStringLiteral("Desc"),
+                QStringLiteral("Description of the sentence, for finding it"));
     m_types = new QGroupBox(QStringLiteral("Area Type"), this);
     m_types->setObjectName(QStringLiteral("gbSentAreaType"));
     AddAreaTypeCodeBoxes(*m_types, "chbSent");

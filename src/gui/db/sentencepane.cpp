@@ -6,6 +6,7 @@
 #include "gui/db/sentencemodel.h"
 #include "gui/db/sentencesearcharea.h"
 #include "gui/document/areadocument.h"
+#include "gui/shared/controlnames.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,9 +99,8 @@ void TSentencePane::BuildGrid(QWidget* top)
     buttons->addWidget(m_count);
 
     m_grid = new QTableView(top);
-    m_grid->setObjectName(QStringLiteral("sgSentences"));
-    m_grid->setAccessibleName(QStringLiteral("Sentences"));
-    m_grid->setAccessibleDescription(QStringLiteral("Sentences of the database that the search lists"));
+    NameControl(*m_grid, QStringLiteral("sgSentences"), QStringLiteral("Sentences"),
+                QStringLiteral("Sentences of the database that the search lists"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -3,6 +3,7 @@
 #include "gui/db/categorybox.h"
 #include "gui/document/doctext.h"
 #include "gui/shared/areatypeboxes.h"
+#include "gui/shared/controlnames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,13 +18,11 @@ TSentenceSearchArea::TSentenceSearchArea(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pnSentenceSearch"));
     m_text = new QLineEdit(this);
-    m_text->setObjectName(QStringLiteral("eSearchSentence"));
-    m_text->setAccessibleName(QStringLiteral("Search sentence"));
-    m_text->setAccessibleDescription(QStringLiteral("Lists the sentences that contain this text"));
+    NameControl(*m_text, QStringLiteral("eSearchSentence"), QStringLiteral("Search sentence"),
+                QStringLiteral("Lists the sentences that contain this text"));
     m_desc = new QLineEdit(this);
-    m_desc->setObjectName(QStringLiteral("eSearchDesc"));
-    m_desc->setAccessibleName(QStringLiteral("Search desc"));
-    m_desc->setAccessibleDescription(QStringLiteral("Lists the sentences whose description contains this text"));
+    NameControl(*m_desc, QStringLiteral("eSearchDesc"), QStringLiteral("Search desc"),
+                QStringLiteral("Lists the sentences whose description contains this text"));
     m_category = NewCategoryBox(this, "cbSearchCategory", "Search category");
     m_types = new QGroupBox(this);
     m_types->setObjectName(QStringLiteral("gbSearchAreaType"));
@@ -35,13 +34,11 @@ TSentenceSearchArea::TSentenceSearchArea(QWidget* parent) : QWidget(parent)
     m_and->setToolTip(QStringLiteral("Search sentence must have all attributes"));
     m_and->setStatusTip(m_and->toolTip());
     m_search = new QPushButton(QStringLiteral("Search"), this);
-    m_search->setObjectName(QStringLiteral("bSearch"));
-    m_search->setAccessibleName(QStringLiteral("Search"));
-    m_search->setAccessibleDescription(QStringLiteral("Lists the sentences that match the search fields"));
+    NameControl(*m_search, QStringLiteral("bSearch"), QStringLiteral("Search"),
+                QStringLiteral("Lists the sentences that match the search fields"));
     m_cancel = new QPushButton(QStringLiteral("Cancel search"), this);
-    m_cancel->setObjectName(QStringLiteral("bCancelSearch"));
-    m_cancel->setAccessibleName(QStringLiteral("Cancel search"));
-    m_cancel->setAccessibleDescription(QStringLiteral("Lists all sentences again"));
+    NameControl(*m_cancel, QStringLiteral("bCancelSearch"), QStringLiteral("Cancel search"),
+                QStringLiteral("Lists all sentences again"));
     m_cancel->setEnabled(false);
 
     auto* fields = new QFormLayout;

@@ -3,6 +3,7 @@
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
 #include "gui/shared/codeeditor.h"
+#include "gui/shared/controlnames.h"
 #include "model/areatypes.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -61,14 +62,12 @@ TFormOptions::TFormOptions(TAreaDocument& document, QWidget* parent) : QDialog(p
     auto* layout = new QVBoxLayout(this);
     auto* strip = new QHBoxLayout;
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("bbOK"));
-    ok->setAccessibleName(QStringLiteral("OK"));
-    ok->setAccessibleDescription(QStringLiteral("Applies the options to the area"));
+    NameControl(*ok, QStringLiteral("bbOK"), QStringLiteral("OK"),
+                QStringLiteral("Applies the options to the area"));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("bbCancel"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
-    cancel->setAccessibleDescription(QStringLiteral("Closes the options without changing anything"));
+    NameControl(*cancel, QStringLiteral("bbCancel"), QStringLiteral("Cancel"),
+                QStringLiteral("Closes the options without changing anything"));
     strip->addWidget(ok);
     strip->addWidget(cancel);
     strip->addStretch(1);
@@ -124,9 +123,8 @@ QWidget* TFormOptions::CreateMainTab()
     m_gbNames->setObjectName(QStringLiteral("gbFilenames"));
     auto* names = new QFormLayout(m_gbNames);
     m_ePrefix = new QLineEdit(m_gbNames);
-    m_ePrefix->setObjectName(QStringLiteral("ePrefix"));
-    m_ePrefix->setAccessibleName(QStringLiteral("Prefix"));
-    m_ePrefix->setAccessibleDescription(QStringLiteral("Start of the file names of new rooms"));
+    NameControl(*m_ePrefix, QStringLiteral("ePrefix"), QStringLiteral("Prefix"),
+                QStringLiteral("Start of the file names of new rooms"));
     names->addRow(QStringLiteral("Prefix"), m_ePrefix);
     m_eMiddle = new QLineEdit(m_gbNames);
     m_eMiddle->setObjectName(QStringLiteral("eMiddle"));
@@ -136,9 +134,8 @@ QWidget* TFormOptions::CreateMainTab()
     m_lMiddle->setBuddy(m_eMiddle);
     names->addRow(m_lMiddle, m_eMiddle);
     m_ePostfix = new QLineEdit(m_gbNames);
-    m_ePostfix->setObjectName(QStringLiteral("ePostfix"));
-    m_ePostfix->setAccessibleName(QStringLiteral("Postfix"));
-    m_ePostfix->setAccessibleDescription(QStringLiteral("End of the file names of new rooms"));
+    NameControl(*m_ePostfix, QStringLiteral("ePostfix"), QStringLiteral("Postfix"),
+                QStringLiteral("End of the file names of new rooms"));
     names->addRow(QStringLiteral("Postfix"), m_ePostfix);
     // Any whole number: only its low byte is stored.
     m_seDigits = SpinField(m_gbNames, "seDigits", QStringLiteral("Digits"), INT_MIN, INT_MAX);

@@ -3,6 +3,7 @@
 #include "gui/document/doctext.h"
 #include "gui/room/roomeditsite.h"
 #include "gui/shared/asker.h"
+#include "gui/shared/controlnames.h"
 #include "model/exit.h"
 #include "model/roomlist.h"
 
@@ -63,9 +64,8 @@ TExitsTab::TExitsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     buttons->addStretch(1);
     left->addLayout(buttons);
     m_exits = new QListWidget(this);
-    m_exits->setObjectName(QStringLiteral("lbExits"));
-    m_exits->setAccessibleName(QStringLiteral("Special exits"));
-    m_exits->setAccessibleDescription(QStringLiteral("Exits of the room beside its links on the map"));
+    NameControl(*m_exits, QStringLiteral("lbExits"), QStringLiteral("Special exits"),
+                QStringLiteral("Exits of the room beside its links on the map"));
     m_exits->setSelectionMode(QAbstractItemView::SingleSelection);
     m_exits->installEventFilter(this);
     left->addWidget(m_exits, 1);
@@ -79,9 +79,8 @@ TExitsTab::TExitsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     where->setObjectName(QStringLiteral("lWhereToGo"));
     details->addWidget(where);
     m_target = new QComboBox(m_details);
-    m_target->setObjectName(QStringLiteral("cbWhereToGo"));
-    m_target->setAccessibleName(QStringLiteral("Where to go"));
-    m_target->setAccessibleDescription(QStringLiteral("The room the selected exit leads to"));
+    NameControl(*m_target, QStringLiteral("cbWhereToGo"), QStringLiteral("Where to go"),
+                QStringLiteral("The room the selected exit leads to"));
     m_target->setEditable(false);
     // A large area has thousands of entries: size by a fixed width, not by measuring them.
     m_target->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

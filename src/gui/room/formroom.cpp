@@ -5,6 +5,7 @@
 #include "gui/room/maintab.h"
 #include "gui/room/othertab.h"
 #include "gui/room/roomeditsite.h"
+#include "gui/shared/controlnames.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,13 +32,11 @@ TFormRoom::TFormRoom(TAsker& asker, QWidget* parent)
     blue.setColor(QPalette::WindowText, Qt::blue);
     m_info->setPalette(blue);
     m_save = new QPushButton(QStringLiteral("&Save"), this);
-    m_save->setObjectName(QStringLiteral("bbSave"));
-    m_save->setAccessibleName(QStringLiteral("Save"));
-    m_save->setAccessibleDescription(QStringLiteral("Keeps the changes of the default room"));
+    NameControl(*m_save, QStringLiteral("bbSave"), QStringLiteral("Save"),
+                QStringLiteral("Keeps the changes of the default room"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("bbCancel"));
-    m_cancel->setAccessibleName(QStringLiteral("Cancel"));
-    m_cancel->setAccessibleDescription(QStringLiteral("Closes the dialog without changing the default room"));
+    NameControl(*m_cancel, QStringLiteral("bbCancel"), QStringLiteral("Cancel"),
+                QStringLiteral("Closes the dialog without changing the default room"));
     // Enter in a field must not close the dialog before the field is left.
     m_save->setAutoDefault(false);
     m_cancel->setAutoDefault(false);

@@ -6,6 +6,7 @@
 #include "gui/room/memotext.h"
 #include "gui/room/roomeditsite.h"
 #include "gui/shared/asker.h"
+#include "gui/shared/controlnames.h"
 #include "model/itemsclipboard.h"
 
 #include <QAction>
@@ -119,9 +120,8 @@ TItemsTab::TItemsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     m_synonymEdit = synonymEdit;
     m_synonymDelete = synonymDelete;
     m_synonyms = new QListWidget(details);
-    m_synonyms->setObjectName(QStringLiteral("lbSynonyms"));
-    m_synonyms->setAccessibleName(QStringLiteral("Synonyms"));
-    m_synonyms->setAccessibleDescription(QStringLiteral("Other words a player may use for the selected item"));
+    NameControl(*m_synonyms, QStringLiteral("lbSynonyms"), QStringLiteral("Synonyms"),
+                QStringLiteral("Other words a player may use for the selected item"));
     m_synonyms->setSelectionMode(QAbstractItemView::SingleSelection);
     synonymsLabel->setBuddy(m_synonyms);
     KeepShort(m_synonyms, 4);

@@ -6,6 +6,7 @@
 #include "gui/room/memotext.h"
 #include "gui/room/roomeditsite.h"
 #include "gui/shared/areatypeboxes.h"
+#include "gui/shared/controlnames.h"
 #include "model/text.h"
 
 #include <QCheckBox>
@@ -49,14 +50,12 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
     auto* longGroup = new QGroupBox(QStringLiteral("Long"), this);
     longGroup->setObjectName(QStringLiteral("gbLong"));
     m_type = new QComboBox(longGroup);
-    m_type->setObjectName(QStringLiteral("cbType"));
-    m_type->setAccessibleName(QStringLiteral("Type"));
-    m_type->setAccessibleDescription(QStringLiteral("Which long description is edited: by day or by night"));
+    NameControl(*m_type, QStringLiteral("cbType"), QStringLiteral("Type"),
+                QStringLiteral("Which long description is edited: by day or by night"));
     m_type->addItems({QStringLiteral("Long"), QStringLiteral("Night Long")});
     m_long = new QPlainTextEdit(longGroup);
-    m_long->setObjectName(QStringLiteral("mLong"));
-    m_long->setAccessibleName(QStringLiteral("Long description"));
-    m_long->setAccessibleDescription(QStringLiteral("What a player sees on looking around the room"));
+    NameControl(*m_long, QStringLiteral("mLong"), QStringLiteral("Long description"),
+                QStringLiteral("What a player sees on looking around the room"));
     m_long->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_long->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_long->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

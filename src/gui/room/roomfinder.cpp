@@ -2,6 +2,7 @@
 
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
+#include "gui/shared/controlnames.h"
 #include "model/roomsearch.h"
 
 #include <QHBoxLayout>
@@ -59,9 +60,8 @@ TRoomFinder::TRoomFinder(TAreaDocument& document, QWidget* parent) : QWidget(par
     bar->addWidget(m_query, 1);
 
     m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("lFindRoomCount"));
-    m_count->setAccessibleName(QStringLiteral("Rooms found"));
-    m_count->setAccessibleDescription(QStringLiteral("How many rooms the query finds"));
+    NameControl(*m_count, QStringLiteral("lFindRoomCount"), QStringLiteral("Rooms found"),
+                QStringLiteral("How many rooms the query finds"));
     bar->addWidget(m_count);
 
     m_close = new QToolButton(this);
@@ -75,9 +75,8 @@ TRoomFinder::TRoomFinder(TAreaDocument& document, QWidget* parent) : QWidget(par
     layout->addLayout(bar);
 
     m_results = new TResultsList(this, [this](int row) { ChooseRow(row); });
-    m_results->setObjectName(QStringLiteral("lbFindRoom"));
-    m_results->setAccessibleName(QStringLiteral("Found rooms"));
-    m_results->setAccessibleDescription(QStringLiteral("Choosing a line makes its room the active one"));
+    NameControl(*m_results, QStringLiteral("lbFindRoom"), QStringLiteral("Found rooms"),
+                QStringLiteral("Choosing a line makes its room the active one"));
     m_results->installEventFilter(this);
     layout->addWidget(m_results, 1);
 
