@@ -24,11 +24,11 @@
 #include <climits>
 
 namespace {
-QSpinBox* SpinField(QWidget* parent, const char* name, const QString& caption, int low, int high)
+QSpinBox* SpinField(QWidget* parent, const char* name, const QString& caption, const QString& description, int low,
+                    int high)
 {
     auto* spin = new QSpinBox(parent);
-    spin->setObjectName(QString::fromLatin1(name));
-    spin->setAccessibleName(caption);
+    NameControl(*spin, QString::fromLatin1(name), caption, description);
     spin->setRange(low, high);
     return spin;
 }
@@ -106,10 +106,10 @@ QWidget* TFormOptions::CreateMainTab()
     auto* size = new QGroupBox(QStringLiteral("Map size"), page);
     size->setObjectName(QStringLiteral("gbMapSize"));
     auto* sizeForm = new QFormLayout(size);
-    m_seX = SpinField(size, "seX", QStringLiteral("Map width in rooms"), 1, 100);
-    m_seX->setAccessibleDescription(QStringLiteral("How many rooms fit side by side"));
-    m_seY = SpinField(size, "seY", QStringLiteral("Map height in rooms"), 1, 100);
-    m_seY->setAccessibleDescription(QStringLiteral("How many rooms fit one under another"));
+    m_seX = SpinField(size, "seX", QStringLiteral("Map width in rooms"),
+                      QStringLiteral("How many rooms fit side by side"), 1, 100);
+    m_seY = SpinField(size, "seY", QStringLiteral("Map height in rooms"),
+                      QStringLiteral("How many rooms fit one under another"), 1, 100);
     sizeForm->addRow(QStringLiteral("X:"), m_seX);
     sizeForm->addRow(QStringLiteral("Y:"), m_seY);
     grid->addWidget(size, 0, 0);
@@ -138,8 +138,8 @@ QWidget* TFormOptions::CreateMainTab()
                 QStringLiteral("End of the file names of new rooms"));
     names->addRow(QStringLiteral("Postfix"), m_ePostfix);
     // Any whole number: only its low byte is stored.
-    m_seDigits = SpinField(m_gbNames, "seDigits", QStringLiteral("Digits"), INT_MIN, INT_MAX);
-    m_seDigits->setAccessibleDescription(QStringLiteral("Digits of the number in new file names"));
+    m_seDigits = SpinField(m_gbNames, "seDigits", QStringLiteral("Digits"),
+                           QStringLiteral("Digits of the number in new file names"), INT_MIN, INT_MAX);
     m_lDigits = new QLabel(QStringLiteral("Číslic"), m_gbNames);
     m_lDigits->setObjectName(QStringLiteral("lDigits"));
     m_lDigits->setBuddy(m_seDigits);
@@ -149,10 +149,10 @@ QWidget* TFormOptions::CreateMainTab()
     auto* wrap = new QGroupBox(QStringLiteral("Memo wrapping"), page);
     wrap->setObjectName(QStringLiteral("gbWrapping"));
     auto* wrapForm = new QFormLayout(wrap);
-    m_seWrapFirst = SpinField(wrap, "seWrapFirst", QStringLiteral("1st row"), 1, 500);
-    m_seWrapFirst->setAccessibleDescription(QStringLiteral("Width of the first line of exported texts"));
-    m_seWrapOther = SpinField(wrap, "seWrapOther", QStringLiteral("Other rows"), 1, 500);
-    m_seWrapOther->setAccessibleDescription(QStringLiteral("Width of the other lines of exported texts"));
+    m_seWrapFirst = SpinField(wrap, "seWrapFirst", QStringLiteral("1st row"),
+                              QStringLiteral("Width of the first line of exported texts"), 1, 500);
+    m_seWrapOther = SpinField(wrap, "seWrapOther", QStringLiteral("Other rows"),
+                              QStringLiteral("Width of the other lines of exported texts"), 1, 500);
     wrapForm->addRow(QStringLiteral("1st row"), m_seWrapFirst);
     wrapForm->addRow(QStringLiteral("Other rows"), m_seWrapOther);
     grid->addWidget(wrap, 2, 0);
@@ -160,19 +160,18 @@ QWidget* TFormOptions::CreateMainTab()
     auto* height = new QGroupBox(QStringLiteral("Editor height"), page);
     height->setObjectName(QStringLiteral("gbEditorHeight"));
     auto* heightLayout = new QVBoxLayout(height);
-    m_seEditorHeight = SpinField(height, "seEditorHeight", QStringLiteral("Editor height"), 200, 1000);
-    m_seEditorHeight->setAccessibleDescription(QStringLiteral("Height of the room details in pixels"));
+    m_seEditorHeight = SpinField(height, "seEditorHeight", QStringLiteral("Editor height"),
+                                 QStringLiteral("Height of the room details in pixels"), 200, 1000);
     heightLayout->addWidget(m_seEditorHeight);
     grid->addWidget(height, 2, 1);
 
     auto* recovery = new QGroupBox(QStringLiteral("Crash recovery"), page);
     recovery->setObjectName(QStringLiteral("gbRecovery"));
     auto* recoveryForm = new QFormLayout(recovery);
-    m_seRecovery = SpinField(recovery, "seRecovery", QStringLiteral("Recovery copy every"), 0, 120);
+    m_seRecovery = SpinField(recovery, "seRecovery", QStringLiteral("Recovery copy every"),
+                             QStringLiteral("Minutes between recovery copies of unsaved work; 0 turns them off"), 0, 120);
     m_seRecovery->setSuffix(QStringLiteral(" min"));
     m_seRecovery->setSpecialValueText(QStringLiteral("Off"));
-    m_seRecovery->setAccessibleDescription(
-        QStringLiteral("Minutes between recovery copies of unsaved work; 0 turns them off"));
     recoveryForm->addRow(QStringLiteral("Copy every"), m_seRecovery);
     grid->addWidget(recovery, 3, 0, 1, 2);
 
