@@ -4,6 +4,11 @@
 #include <cstddef>
 #include <string>
 
+// The most cells a side of the grid may have: far beyond any area drawn by hand, small enough
+// that the editor can show and walk the whole map. A larger Width or Height is a damaged file,
+// and nothing that writes areas writes one.
+constexpr int MaxGridCells = 65535;
+
 struct TLoadLimits {
     // The file as stored (compressed).
     size_t MaxFileBytes = size_t(256) << 20;
