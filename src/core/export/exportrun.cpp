@@ -13,7 +13,6 @@
 
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -99,23 +98,16 @@ void PrepareOutputDirectory(const std::string& outputDirectory)
 {
     std::error_code ec;
     if (fs::is_directory(outputDirectory, ec)) {
-        // A link named rooms may point anywhere: the run refuses it, so nothing here goes either.
-        const fs::path rooms = fs::path(outputDirectory) / "rooms";
-        const fs::file_status roomsStatus = fs::symlink_status(rooms, ec);
-        if (fs::is_symlink(roomsStatus))
-            return;
-
-        const fs::path header = fs::path(outputDirectory) / AreaHeaderFileName(AreaNameOf(outputDirectory));
-        const fs::file_status headerStatus = fs::symlink_status(header, ec);
-        if (fs::is_regular_file(headerStatus) || fs::is_symlink(headerStatus))
-            fs::remove(header, ec);
-
-        if (fs::is_directory(roomsStatus)) {
-            std::vector<fs::path> entries;
-            for (fs::directory_iterator it(rooms, ec), end; !ec && it != end; it.increment(ec))
-                entries.push_back(it->path());
-            for (const fs::path& entry : entries)
-                fs::remove_all(entry, ec); // removes a link, never what it points to
+        try {
+            const TOutputFolder folder(outputDirectory);
+            // A link named rooms may point anywhere: the run refuses it, so nothing here goes
+            // either. Past this check only the open folder is used, never the path again.
+            if (!folder.IsLink("rooms")) {
+                folder.RemoveFile(AreaHeaderFileName(AreaNameOf(outputDirectory)));
+                folder.ClearSubfolder("rooms");
+            }
+        } catch (const EKbError&) {
+            // The folder went away or cannot be read: the run reports it.
         }
     }
     fs::create_directory(outputDirectory, ec);

@@ -4,9 +4,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 [[noreturn]] void Fail(const std::string& what, const std::string& path, const std::string& cause)
@@ -15,6 +17,51 @@ namespace {
 }
 
 std::string ErrnoText(int err) { return std::strerror(err); }
+
+// Deeper trees than an export makes are left as they are rather than using a descriptor and a
+// stack frame per level.
+constexpr int kMaxClearDepth = 32;
+
+std::vector<std::string> EntryNames(int dirFd)
+{
+    std::vector<std::string> names;
+    // fdopendir takes over the descriptor it gets: hand it a copy.
+    const int copy = ::fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
+    if (copy < 0)
+        return names;
+    DIR* dir = ::fdopendir(copy);
+    if (!dir) {
+        ::close(copy);
+        return names;
+    }
+    ::rewinddir(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+// Removes everything in the open folder. Only names relative to it are used, and a folder is
+// entered only by openat with O_NOFOLLOW: a link put in place of any entry is removed as a
+// link or left, never followed.
+void ClearFolder(int dirFd, int depth)
+{
+    for (const std::string& name : EntryNames(dirFd)) {
+        if (::unlinkat(dirFd, name.c_str(), 0) == 0 || errno == ENOENT)
+            continue;
+        if (depth >= kMaxClearDepth)
+            continue;
+        const TFileDescriptor sub(
+            ::openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!sub.IsOpen())
+            continue;
+        ClearFolder(sub.Get(), depth + 1);
+        ::unlinkat(dirFd, name.c_str(), AT_REMOVEDIR);
+    }
+}
 } // namespace
 
 TOutputFolder::TOutputFolder(const std::string& path) : m_path(path)
@@ -84,4 +131,29 @@ void TOutputFolder::WriteFile(const std::string& name, std::string_view bytes) c
         ::unlinkat(m_fd.Get(), name.c_str(), 0);
         Fail("Cannot write file", path, ErrnoText(err));
     }
+}
+
+bool TOutputFolder::IsLink(const std::string& name) const
+{
+    struct stat info {};
+    return ::fstatat(m_fd.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(info.st_mode);
+}
+
+void TOutputFolder::RemoveFile(const std::string& name) const
+{
+    struct stat info {};
+    if (name.find('/') != std::string::npos || ::fstatat(m_fd.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    // unlinkat without AT_REMOVEDIR cannot take a folder, whatever was swapped in meanwhile.
+    if (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode))
+        ::unlinkat(m_fd.Get(), name.c_str(), 0);
+}
+
+void TOutputFolder::ClearSubfolder(const std::string& name) const
+{
+    if (name.find('/') != std::string::npos)
+        return;
+    const TFileDescriptor sub(::openat(m_fd.Get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (sub.IsOpen())
+        ClearFolder(sub.Get(), 1);
 }

@@ -24,6 +24,16 @@ public:
     // EKbError naming the file and the cause; a half-written file is removed.
     void WriteFile(const std::string& name, std::string_view bytes) const;
 
+    // What an earlier export left, removed through the open folder so that a link swapped in
+    // meanwhile leads nowhere. Errors are ignored: the run that follows reports what matters.
+    // Whether the entry of that name is a symbolic link (not followed).
+    bool IsLink(const std::string& name) const;
+    // Removes a file or link of that name; a directory, pipe or device stays.
+    void RemoveFile(const std::string& name) const;
+    // Empties the subfolder of that name; a link of that name is left alone and not followed,
+    // and so are links inside it (they are removed as links).
+    void ClearSubfolder(const std::string& name) const;
+
 private:
     TOutputFolder(std::string path, TFileDescriptor fd) : m_path(std::move(path)), m_fd(std::move(fd)) {}
 

@@ -8,8 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -374,6 +378,45 @@ TEST(PrepareOutputDirectory, RemovesOnlyWhatAnExportWrites)
     PrepareOutputDirectory(dir.string());
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "forest.h")));
     EXPECT_EQ(Read(outside / "precious.c"), "x");
+}
+
+TEST(PrepareOutputDirectory, RoomsSwappedForALinkDuringTheRunsLeadsNowhere)
+{
+    // Another process trades the rooms folder for a link to someone else's sources and back,
+    // as fast as it can, while exports clear and fill the folder again and again.
+    TTempDir tmp;
+    const fs::path dir = tmp.Path() / "forest", victim = tmp.Path() / "victim";
+    fs::create_directories(dir / "rooms");
+    fs::create_directories(victim / "sub");
+    for (const char* f : {"clearing.c", "path.c", "burrow.c", "a.c", "b.c", "c.c", "sub/d.c"})
+        WriteFileBytes((victim / f).string(), std::string("precious ") + f);
+    const auto victimBefore = DirectoryTree(victim);
+    const fs::path rooms = dir / "rooms", swap = dir / "swap";
+    fs::create_directory_symlink(victim, swap);
+
+    std::atomic<bool> stop = false;
+    std::atomic<long> swaps = 0;
+    std::thread swapper([&] {
+        while (!stop)
+            if (::renameat2(AT_FDCWD, rooms.c_str(), AT_FDCWD, swap.c_str(), RENAME_EXCHANGE) == 0)
+                ++swaps;
+    });
+    auto area = MakeForestArea();
+    int finished = 0;
+    for (int run = 0; run < 1000; ++run) {
+        PrepareOutputDirectory(dir.string());
+        try {
+            ExportToCFiles(*area, dir.string());
+            ++finished;
+        } catch (const EKbError&) {
+            // A run that meets the link refuses it; that is what it should do.
+        }
+    }
+    stop = true;
+    swapper.join();
+    EXPECT_GT(swaps.load(), 0);
+    EXPECT_GT(finished, 0);
+    EXPECT_EQ(DirectoryTree(victim), victimBefore);
 }
 
 TEST(ExportRun, FilesAreNeverWrittenThroughLinks)
