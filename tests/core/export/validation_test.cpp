@@ -170,3 +170,106 @@ TEST(Validation, WhatBreaksTheGeneratedCodeIsWarnedOnlyByItsOwnData)
     EXPECT_EQ(ReportRoom(area, report.Lines()[1]), &r);
     EXPECT_EQ(ReportRoom(area, report.Lines()[2]), nullptr);
 }
+
+TEST(Validation, RoomsSharingANumberAreEachReportedAfterTheirOwnLines)
+{
+    TRoomList area(9, 9);
+    GoodRoom(area, 5, 1, 1);
+    GoodRoom(area, 6, 2, 1);
+    TRoom& exitless = GoodRoom(area, 5, 3, 1);
+    exitless.Exits.clear();
+    exitless.FileName = "other";
+    GoodRoom(area, 5, 1, 2).FileName = "third";
+    const TValidationReport report = ValidateArea(area);
+    EXPECT_EQ(Texts(report), (TTexts{"ERROR:  Room: 5 (1:1) Number is also the number of the room at (3:1)!",
+                                     "Warning:  Room: 5 (3:1) No exits, is it correct?",
+                                     "ERROR:  Room: 5 (3:1) Number is also the number of the room at (1:1)!",
+                                     "ERROR:  Room: 5 (1:2) Number is also the number of the room at (1:1)!"}));
+    EXPECT_TRUE(report.HasErrors());
+    // Every line names its own room, which a click then follows.
+    EXPECT_EQ(ReportRoom(area, report.Lines()[2]), area.RoomAt(3, 1));
+}
+
+TEST(Validation, LinesOfAKindPerRoomAndTheWholeReportAreBounded)
+{
+    TRoomList area(9, 9);
+    TRoom& items = GoodRoom(area, 1, 1, 1);
+    for (int i = 0; i < 50; ++i)
+        items.Items.push_back(DescribedItem("i" + std::to_string(i) + "\\0", {}));
+    const TValidationReport report = ValidateArea(area);
+    const std::string e = "ERROR:  Room: 1 (1:1) ", w = "Warning:  Room: 1 (1:1) ";
+    // Items without a description are one kind whatever their ID; "\0" in an ID another.
+    const TTexts texts = Texts(report);
+    ASSERT_EQ(texts.size(), 8u);
+    EXPECT_EQ(texts[0], e + "Item \"i0\\0\" is missing description!");
+    EXPECT_EQ(texts[2], e + "Item \"i2\\0\" is missing description!");
+    EXPECT_EQ(texts[3], w + "Item \"i0\\0\" has \"\\0\", which cuts the text off.");
+    EXPECT_EQ(texts[6], e + "47 more lines like: Item \"i0\\0\" is missing description!");
+    EXPECT_EQ(texts[7], w + "47 more lines like: Item \"i0\\0\" has \"\\0\", which cuts the text off.");
+    EXPECT_EQ(report.Summary(), "100 possible problems found.");
+
+    // Thousands of bare rooms: the first lines, then one line counting the rest.
+    TRoomList big(200, 200);
+    for (int i = 0; i < 4000; ++i)
+        AddRoom(big, i + 1, i % 200 + 1, i / 200 + 1, "");
+    const TValidationReport capped = ValidateArea(big);
+    ASSERT_EQ(capped.Count(), MaxReportLines);
+    const long long found = 4000LL * 6; // six lines a room
+    EXPECT_EQ(capped.Lines().back().Text(),
+              "ERROR:  Area: " + std::to_string(found - (MaxReportLines - 1)) +
+                  " more lines not shown: the report keeps the first " + std::to_string(MaxReportLines - 1) + ".");
+    EXPECT_EQ(capped.Summary(), std::to_string(found) + " possible problems found.");
+    EXPECT_TRUE(capped.HasErrors());
+}
+
+TEST(Validation, ZeroEscapeAtTheVeryEndOfEachTextIsWarned)
+{
+    using TEdit = std::function<void(TRoom&, const std::string&)>;
+    const std::string cut = " has \"\\0\", which cuts the text off.";
+    const struct {
+        const char* Field;
+        TEdit Edit;
+        std::string Label; // "" : the item ID itself, which names the item in the label
+    } fields[] = {
+        {"short", [](TRoom& r, const std::string& t) { r.Short = t; }, "Short description"},
+        {"long", [](TRoom& r, const std::string& t) { r.Descriptions[0].Text = {"First line.", t}; },
+         "Long description"},
+        {"night", [](TRoom& r, const std::string& t) { r.Descriptions.push_back({"Night Long", {t}}); },
+         "Night Long description"},
+        {"item id", [](TRoom& r, const std::string& t) { r.Items[0].ID = t; }, ""},
+        {"synonym", [](TRoom& r, const std::string& t) { r.Items[0].Synonyms = {"one", t}; },
+         "Synonym \"SYN\" of item \"thing\""},
+        {"description", [](TRoom& r, const std::string& t) { r.Items[0].Description = {"A thing.", t}; },
+         "Description of item \"thing\""},
+        {"listen", [](TRoom& r, const std::string& t) { r.Items[0].Listen = {t}; }, "Listen text of item \"thing\""},
+        {"smell", [](TRoom& r, const std::string& t) { r.Items[0].Smell = {t}; }, "Smell text of item \"thing\""},
+        {"touch", [](TRoom& r, const std::string& t) { r.Items[0].Touch = {t}; }, "Touch text of item \"thing\""},
+        {"search", [](TRoom& r, const std::string& t) { r.Items[0].Search = {t}; }, "Search text of item \"thing\""},
+        {"read", [](TRoom& r, const std::string& t) { r.Items[0].Read = {t}; }, "Read text of item \"thing\""},
+    };
+    for (const char* ending : {"\\0", "\\00", "\\000"})
+        for (const auto& field : fields) {
+            const std::string text = std::string("ends here ") + ending;
+            SCOPED_TRACE(std::string(field.Field) + " " + ending);
+            TRoomList area(9, 9);
+            field.Edit(GoodRoom(area, 1, 1, 1), text);
+            std::string label = field.Label.empty() ? "Item \"" + text + "\"" : field.Label;
+            if (const size_t syn = label.find("SYN"); syn != std::string::npos)
+                label.replace(syn, 3, text);
+            const TTexts texts = Texts(ValidateArea(area));
+            EXPECT_NE(std::find(texts.begin(), texts.end(), "Warning:  Room: 1 (1:1) " + label + cut), texts.end())
+                << (texts.empty() ? std::string("no lines") : texts.front());
+        }
+    // Names the code writes unescaped: the backslash itself is warned.
+    for (const char* ending : {"\\0", "\\00", "\\000"}) {
+        TRoomList area(9, 9);
+        TRoom& r = GoodRoom(area, 1, 1, 1);
+        r.Exits[0].ID = std::string("out") + ending;
+        r.FileName = std::string("r1") + ending;
+        EXPECT_EQ(Texts(ValidateArea(area)),
+                  (TTexts{"Warning:  Room: 1 (1:1) Filename has a double quote or backslash, which the code writes "
+                          "unescaped.",
+                          "Warning:  Room: 1 (1:1) Exit \"out" + std::string(ending) +
+                              "\" has a double quote or backslash, which the code writes unescaped."}));
+    }
+}
