@@ -36,7 +36,7 @@ TExportContext MakeExportContext(const TRoomList& area, const std::string& outpu
     ctx.Area = &area;
     ctx.OutputDirectory = outputDirectory;
     ctx.AreaName = AreaNameOf(outputDirectory);
-    ctx.Wrap = {area.WrapFirst, area.WrapOther};
+    ctx.Wrap = ExportWrapWidths(area.WrapFirst, area.WrapOther);
     ctx.Date = CurrentExportDate();
     ctx.RoomsByNumber.reserve(static_cast<size_t>(area.Count()));
     for (int i = 0; i < area.Count(); ++i)

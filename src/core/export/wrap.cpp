@@ -99,6 +99,17 @@ void WrapJoined(TCodeWriter& out, std::string_view joined, std::string_view tail
 }
 } // namespace
 
+TWrapWidths ExportWrapWidths(int32_t first, int32_t other)
+{
+    const auto sane = [](int32_t w) { return w >= MinWrapWidth && w <= MaxWrapWidth; };
+    TWrapWidths widths;
+    if (sane(first))
+        widths.First = first;
+    if (sane(other))
+        widths.Other = other;
+    return widths;
+}
+
 std::string EscapeQuotes(std::string_view text)
 {
     TCodeWriter w;

@@ -12,6 +12,13 @@ struct TWrapWidths {
     int32_t Other = 75; // width of every later row, indent included
 };
 
+// The widths a user may choose. Below, rows shorter than their indent would put each word
+// on a row of its own; far above, nothing is wrapped at all.
+constexpr int32_t MinWrapWidth = 10;
+constexpr int32_t MaxWrapWidth = 1000;
+// The area's widths as the export uses them: one outside the range takes its default.
+TWrapWidths ExportWrapWidths(int32_t first, int32_t other);
+
 // A backslash before every double quote; backslashes stay single, so a typed \n stays
 // the LPC newline escape.
 std::string EscapeQuotes(std::string_view text);

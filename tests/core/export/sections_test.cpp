@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 // The path room of the forest area, whose items and exits each test sets as it needs.
 struct Sections : ::testing::Test {
@@ -148,6 +151,28 @@ TEST_F(Sections, LongDescriptionsByName)
     // Other names write nothing, but still count towards "more than one".
     room.Descriptions = {{"long", {"x"}}, {"Long", {"Day."}}, {"Notes", {"y"}}};
     EXPECT_EQ(longs(), CrLf({"  SetDayLong(\"Day.\");"}));
+}
+
+TEST_F(Sections, WrapWidthsOutsideTheirRangeWrapAsTheDefaults)
+{
+    // Commas make one-letter chunks: a width below the indent would give each its own row.
+    room.Descriptions = {{"Long", {"a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t,u,v,w,x,y,z a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,"
+                                   "p,q,r,s,t,u,v,w,x,y,z a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t,u,v,w,x,y,z"}}};
+    auto longs = [&] { return Written([&](TCodeWriter& o, const TExportContext& ctx) { WriteLongSection(o, ctx, room); }); };
+    area->WrapFirst = 40;
+    area->WrapOther = 75;
+    const std::string defaults = longs();
+    for (const auto& [first, other] : std::vector<std::pair<int32_t, int32_t>>{
+             {-5, -1000000}, {0, 0}, {MinWrapWidth - 1, MaxWrapWidth + 1}, {INT32_MIN, INT32_MAX}}) {
+        area->WrapFirst = first;
+        area->WrapOther = other;
+        EXPECT_EQ(longs(), defaults) << first << " " << other;
+    }
+    // The bounds themselves are taken as chosen.
+    area->WrapFirst = MinWrapWidth;
+    area->WrapOther = MinWrapWidth;
+    const std::string narrow = longs();
+    EXPECT_GT(std::count(narrow.begin(), narrow.end(), '\n'), std::count(defaults.begin(), defaults.end(), '\n'));
 }
 
 TEST_F(Sections, ShortAreaTypeAndLights)
