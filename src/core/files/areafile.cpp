@@ -164,8 +164,14 @@ int ReadArea(const std::string& compressed, TRoomList& area, const TLoadLimits& 
     if (signature != AreaFileSignature || version > AreaFileVersion || version < 0)
         throw EKbError(BadFormatMessage);
 
-    r.ReadInt32(area.Width);
-    r.ReadInt32(area.Height);
+    int32_t width = area.Width, height = area.Height;
+    r.ReadInt32(width);
+    r.ReadInt32(height);
+    // No writer of this program makes a larger grid, and the editor could not show it.
+    if (width > MaxGridCells || height > MaxGridCells)
+        throw EKbError(BadFormatMessage);
+    area.Width = width;
+    area.Height = height;
     if (version >= 3) {
         r.ReadByte(area.FileNameFormat);
         r.ReadString(area.FilePrefix);
@@ -204,13 +210,17 @@ int ReadArea(const std::string& compressed, TRoomList& area, const TLoadLimits& 
     if (version >= 9)
         for (int32_t& c : area.Colors)
             r.ReadInt32(c);
-    r.Finish();
+    r.Finish(BadFormatMessage);
     return version;
 }
 } // namespace
 
 std::string AreaToInflatedBytes(const TRoomList& area)
 {
+    // The loader refuses a larger grid: never write a file that cannot be opened again.
+    if (area.Width > MaxGridCells || area.Height > MaxGridCells)
+        throw EKbError("Cannot save: the grid of " + std::to_string(area.Width) + " x " + std::to_string(area.Height) +
+                       " cells is larger than " + std::to_string(MaxGridCells) + " cells a side.");
     TByteWriter w;
     w.WriteString(AreaFileSignature);
     w.WriteInt32(AreaFileVersion);

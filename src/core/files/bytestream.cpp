@@ -143,15 +143,17 @@ void TByteReader::CheckCount(int32_t count, size_t minRecordSize, size_t recordM
     Charge(static_cast<size_t>(memory));
 }
 
-void TByteReader::Finish()
+void TByteReader::Finish(const char* damagedMessage)
 {
-    // Whatever follows the last field is passed over, but it must inflate to a proper end.
+    if (m_pos < m_buffer.size())
+        throw EKbError(damagedMessage);
     m_buffer.clear();
     m_pos = 0;
-    while (m_source.More(m_buffer, kInflateChunk)) {
-        Charge(m_buffer.size());
-        m_buffer.clear();
-    }
+    // One more byte of content is enough to know there is some; the end still checks the sum.
+    if (m_source.More(m_buffer, 1))
+        throw EKbError(damagedMessage);
     if (!m_source.Ended())
         EndOfData();
+    if (m_source.TrailingInput())
+        throw EKbError(damagedMessage);
 }

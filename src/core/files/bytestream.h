@@ -51,8 +51,9 @@ public:
     // reserving room for them cost no more than the data that is there.
     bool Present(int32_t count, size_t minRecordSize) const;
 
-    // After the last field: the rest of the stream must inflate cleanly to its end.
-    void Finish();
+    // After the last field: the stream must end cleanly right there. Content left unread, or
+    // bytes after the stream (another file appended), raise damagedMessage.
+    void Finish(const char* damagedMessage);
 
 private:
     const char* Take(size_t n);

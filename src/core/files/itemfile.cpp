@@ -43,7 +43,7 @@ int ReadItems(const std::string& compressed, const TLoadLimits& limits, TItemLis
         ReadItemRecord(r, *item, senses);
         db.Add(std::move(item));
     }
-    r.Finish();
+    r.Finish(ItemFileBadFormatMessage);
     return version;
 }
 } // namespace

@@ -48,7 +48,7 @@ int ReadSentences(const std::string& compressed, const TLoadLimits& limits, TSen
         r.ReadString(s->Desc);
         db.Add(std::move(s));
     }
-    r.Finish();
+    r.Finish(BadFormatMessage);
     return version;
 }
 } // namespace

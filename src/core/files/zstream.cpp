@@ -60,9 +60,10 @@ bool TInflater::More(std::string& out, size_t maxBytes)
         m_zs->avail_out = static_cast<uInt>(maxBytes);
         const int rc = inflate(m_zs.get(), Z_NO_FLUSH);
         out.resize(start + maxBytes - m_zs->avail_out);
-        if (rc == Z_STREAM_END)
+        if (rc == Z_STREAM_END) {
             m_state = State::Ended;
-        else if (rc == Z_BUF_ERROR && m_zs->avail_in == 0)
+            m_trailing = m_zs->avail_in > 0;
+        } else if (rc == Z_BUF_ERROR && m_zs->avail_in == 0)
             m_state = State::Cut; // the input is used up before the stream's end
         else if (rc != Z_OK && rc != Z_BUF_ERROR)
             Fail(m_zs->msg);

@@ -23,6 +23,8 @@ public:
     bool More(std::string& out, size_t maxBytes);
 
     bool Ended() const { return m_state == State::Ended; }
+    // Whether bytes follow the end of the stream: a file holds one stream and nothing else.
+    bool TrailingInput() const { return m_trailing; }
     bool Damaged() const { return m_state == State::Damaged; }
     // The decompression error, when Damaged.
     const std::string& Message() const { return m_message; }
@@ -36,6 +38,7 @@ private:
 
     std::unique_ptr<z_stream_s, TZDeleter> m_zs;
     State m_state = State::Running;
+    bool m_trailing = false;
     std::string m_message;
 };
 

@@ -518,3 +518,49 @@ TEST(AreaFile, RoomsInAnyStoredOrderLoadAsAddedOneByOne)
         EXPECT_TRUE(loaded.InPositionOrder());
     }
 }
+
+TEST(AreaFile, GridsWiderOrTallerThanTheLargestSideAreRefused)
+{
+    TRoomList area(3, 3);
+    BuildRoom(area, {1, 1}, nullptr);
+    area.Width = MaxGridCells;
+    area.Height = MaxGridCells;
+    const std::string largest = AreaToInflatedBytes(area);
+    TRoomList loaded(1, 1);
+    ASSERT_EQ(LoadError(DeflateBytes(largest)), "");
+    LoadAreaFromCompressed(DeflateBytes(largest), loaded);
+    EXPECT_EQ(loaded.Width, MaxGridCells);
+
+    // The sides stand right after the signature and the version.
+    const size_t widthAt = 4 + std::string(AreaFileSignature).size() + 4;
+    auto withSides = [&](int32_t w, int32_t h) {
+        std::string raw = largest;
+        for (int i = 0; i < 4; ++i) {
+            raw[widthAt + i] = static_cast<char>((uint32_t(w) >> (8 * i)) & 0xFF);
+            raw[widthAt + 4 + i] = static_cast<char>((uint32_t(h) >> (8 * i)) & 0xFF);
+        }
+        return DeflateBytes(raw);
+    };
+    ASSERT_EQ(LoadError(withSides(5, 7)), "");
+    for (const auto& [w, h] : {std::pair{MaxGridCells + 1, 3}, {3, MaxGridCells + 1}, {INT32_MAX, INT32_MAX}}) {
+        TRoomList refused(9, 9);
+        try {
+            LoadAreaFromCompressed(withSides(w, h), refused);
+            ADD_FAILURE() << w << " x " << h << " was loaded";
+        } catch (const EKbError& e) {
+            EXPECT_STREQ(e.what(), BadFormatMessage) << w << " x " << h;
+        }
+        EXPECT_EQ(refused.Width, 9);
+        EXPECT_EQ(refused.Count(), 0);
+    }
+
+    // Nothing writes what cannot be read back.
+    TTempDir dir;
+    const std::string path = dir.File("wide.arf");
+    SaveArea(path, area);
+    area.Width = MaxGridCells + 2;
+    EXPECT_THROW(SaveArea(path, area), EKbError);
+    TRoomList kept(1, 1);
+    LoadArea(path, kept);
+    EXPECT_EQ(kept.Width, MaxGridCells);
+}
