@@ -3,6 +3,7 @@
 #include "kberror.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <cstdio>
 
@@ -171,6 +172,70 @@ TRoom* TRoomList::RoomAt(int32_t x, int32_t y)
     return i < 0 ? nullptr : &Changing(i);
 }
 
+size_t TRoomList::FirstAtOrAfter(int64_t x, int64_t y) const
+{
+    const auto at = std::partition_point(m_rooms.begin(), m_rooms.end(), [&](const TSlot& slot) {
+        const TRoom& r = *slot.Room;
+        return r.Y != y ? r.Y < y : r.X < x;
+    });
+    return static_cast<size_t>(at - m_rooms.begin());
+}
+
+bool TRoomList::NearestOnLine(int64_t x, int64_t y, int sx, int sy, int64_t steps, TGridPoint& found) const
+{
+    // The room at the smallest step k in 1 .. steps on the cells (x + k * sx, y + k * sy).
+    auto stepOf = [&](const TRoom& r) -> int64_t {
+        if (sy == 0)
+            return r.Y == y ? (r.X - x) * sx : 0;
+        const int64_t k = (r.Y - y) * sy;
+        return r.X == x + k * sx ? k : 0;
+    };
+    if (!m_positionOrdered) {
+        int64_t best = 0;
+        for (const TSlot& slot : m_rooms)
+            if (const int64_t k = stepOf(*slot.Room); k >= 1 && k <= steps && (best == 0 || k < best)) {
+                best = k;
+                found = slot.Room->Cell();
+            }
+        return best != 0;
+    }
+    auto foundAt = [&](size_t i) {
+        if (i >= m_rooms.size())
+            return false;
+        const int64_t k = stepOf(*m_rooms[i].Room);
+        if (k < 1 || k > steps)
+            return false;
+        found = m_rooms[i].Room->Cell();
+        return true;
+    };
+    if (sy == 0) {
+        // Along a row the nearest room is the neighbour of the cell in position order.
+        if (sx > 0)
+            return foundAt(FirstAtOrAfter(x + 1, y));
+        const size_t i = FirstAtOrAfter(x, y);
+        return i > 0 && foundAt(i - 1);
+    }
+    // Across rows, visit only the rows that hold rooms, each with one search for its cell.
+    const int64_t lastRow = y + steps * sy;
+    for (int64_t row = y + sy;;) {
+        size_t i = 0;
+        if (sy > 0) {
+            i = FirstAtOrAfter(INT64_MIN, row);
+            if (i == m_rooms.size() || m_rooms[i].Room->Y > lastRow)
+                return false;
+        } else {
+            i = FirstAtOrAfter(INT64_MIN, row + 1);
+            if (i == 0 || m_rooms[i - 1].Room->Y < lastRow)
+                return false;
+            --i;
+        }
+        row = m_rooms[i].Room->Y;
+        if (foundAt(FirstAtOrAfter(x + (row - y) * sy * sx, row)))
+            return true;
+        row += sy;
+    }
+}
+
 bool TRoomList::Scan(ScanAxis axis, int32_t x, int32_t y, TGridPoint& back, TGridPoint& forward) const
 {
     // Step vectors of the backward side; the forward side steps the opposite way.
@@ -181,31 +246,17 @@ bool TRoomList::Scan(ScanAxis axis, int32_t x, int32_t y, TGridPoint& back, TGri
     case ScanAxis::NWSE: dx = -1; dy = -1; break;
     case ScanAxis::SWNE: dx = -1; dy = 1; break;
     }
-    // The last cell probed on each side lies just outside the grid (0 or Width/Height + 1,
-    // -1 on the diagonals' low sides), whichever comes first.
-    auto outside = [&](int64_t cx, int64_t cy, int sx, int sy) {
-        if (axis == ScanAxis::WE)
-            return sx < 0 ? cx <= 0 : cx >= int64_t(Width) + 1;
-        if (axis == ScanAxis::NS)
-            return sy < 0 ? cy <= 0 : cy >= int64_t(Height) + 1;
-        const bool xOut = sx < 0 ? cx < 0 : cx > Width;
-        const bool yOut = sy < 0 ? cy < 0 : cy > Height;
-        return xOut || yOut;
+    const bool diagonal = dx != 0 && dy != 0;
+    // Each side probes up to the first cell just outside the grid (0 or Width/Height + 1, -1
+    // on the diagonals' low sides), whichever axis comes to it first, and at least one cell.
+    auto stepsTo = [&](int64_t c, int s, int64_t size) -> int64_t {
+        if (s == 0)
+            return INT64_MAX;
+        return std::max<int64_t>(1, s > 0 ? size + 1 - c : diagonal ? c + 1 : c);
     };
     auto probe = [&](int sx, int sy, TGridPoint& found) {
-        int64_t cx = x, cy = y;
-        for (;;) {
-            cx += sx;
-            cy += sy;
-            if (cx >= INT32_MIN && cx <= INT32_MAX && cy >= INT32_MIN && cy <= INT32_MAX) {
-                if (const TRoom* r = RoomAt(static_cast<int32_t>(cx), static_cast<int32_t>(cy))) {
-                    found = r->Cell();
-                    return true;
-                }
-            }
-            if (outside(cx, cy, sx, sy))
-                return false;
-        }
+        const int64_t steps = std::min(stepsTo(x, sx, Width), stepsTo(y, sy, Height));
+        return NearestOnLine(x, y, sx, sy, steps, found);
     };
     if (!probe(dx, dy, back))
         return false;

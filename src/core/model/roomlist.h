@@ -124,6 +124,10 @@ private:
 
     enum class ScanAxis { WE, NS, NWSE, SWNE };
     bool Scan(ScanAxis axis, int32_t x, int32_t y, TGridPoint& back, TGridPoint& forward) const;
+    // Index of the first room at or after the cell in position order.
+    size_t FirstAtOrAfter(int64_t x, int64_t y) const;
+    // The nearest room on a line of cells, looked up by rooms, not cell by cell.
+    bool NearestOnLine(int64_t x, int64_t y, int sx, int sy, int64_t steps, TGridPoint& found) const;
     bool Link(ScanAxis axis, int32_t x, int32_t y, bool link);
     void SortIfNeeded();
 
