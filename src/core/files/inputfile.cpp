@@ -16,12 +16,17 @@ namespace {
                    ", the most a file may hold.");
 }
 
+// Non-blocking: opening a FIFO for reading would otherwise wait for a writer.
+TFileDescriptor OpenForReading(const std::string& fileName)
+{
+    return TFileDescriptor(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+}
+
 // False with openError set when the file cannot be opened or is a folder; raises for what is
 // not a regular file, for a file over maxBytes and for a failed read.
-bool ReadRegularFile(const std::string& fileName, std::string& bytes, size_t maxBytes, int& openError)
+bool ReadRegularFile(const TFileDescriptor& fd, const std::string& fileName, std::string& bytes, size_t maxBytes,
+                     int& openError)
 {
-    // Non-blocking: opening a FIFO for reading would otherwise wait for a writer.
-    const TFileDescriptor fd(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0) {
         openError = errno;
         return false;
@@ -60,14 +65,27 @@ bool ReadRegularFile(const std::string& fileName, std::string& bytes, size_t max
 bool TryReadWholeFile(const std::string& fileName, std::string& bytes, size_t maxBytes)
 {
     int openError = 0;
-    return ReadRegularFile(fileName, bytes, maxBytes, openError);
+    return ReadRegularFile(OpenForReading(fileName), fileName, bytes, maxBytes, openError);
 }
 
 std::string ReadWholeFile(const std::string& fileName, size_t maxBytes)
 {
     std::string bytes;
     int openError = 0;
-    if (!ReadRegularFile(fileName, bytes, maxBytes, openError))
+    if (!ReadRegularFile(OpenForReading(fileName), fileName, bytes, maxBytes, openError))
         throw EKbError("Cannot open file \"" + fileName + "\". " + std::strerror(openError));
+    return bytes;
+}
+
+std::string ReadFileInFolder(int folder, const std::string& name, const std::string& shownName, size_t maxBytes)
+{
+    // Not through a link: a planted one could point anywhere, /dev/zero included.
+    const TFileDescriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.IsOpen() && errno == ELOOP)
+        throw EKbError("Cannot read file \"" + shownName + "\": it is a symbolic link, not a regular file.");
+    std::string bytes;
+    int openError = 0;
+    if (!ReadRegularFile(fd, shownName, bytes, maxBytes, openError))
+        throw EKbError("Cannot open file \"" + shownName + "\". " + std::strerror(openError));
     return bytes;
 }

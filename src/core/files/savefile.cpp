@@ -3,12 +3,17 @@
 #include "files/filedescriptor.h"
 #include "kberror.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -29,6 +34,62 @@ std::string TempNameBeside(const fs::path& target)
     char suffix[24];
     std::snprintf(suffix, sizeof suffix, ".%08llx.tmp", static_cast<unsigned long long>(rng() & 0xFFFFFFFFull));
     return target.string() + suffix;
+}
+
+// A temporary file of a save of that target: "NAME.XXXXXXXX.tmp", eight hex digits.
+bool IsTempNameOf(const std::string& entry, const std::string& target)
+{
+    constexpr size_t Tail = 1 + 8 + 4;
+    if (entry.size() != target.size() + Tail || entry.compare(0, target.size(), target) != 0)
+        return false;
+    const std::string tail = entry.substr(target.size());
+    if (tail[0] != '.' || tail.compare(9, 4, ".tmp") != 0)
+        return false;
+    return std::all_of(tail.begin() + 1, tail.begin() + 9,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+struct TDirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+// What interrupted saves of this target left: the user's own regular files of the temporary
+// name that no save holds (a running save keeps its file locked) and that have not been
+// touched for a minute. Best effort: a save that worked is not failed by the clean-up.
+void RemoveStaleTemporaries(const fs::path& target)
+{
+    const std::string folderName = target.has_parent_path() ? target.parent_path().string() : std::string(".");
+    const std::string base = target.filename().string();
+    const int folder = ::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    const TFileDescriptor folderFd(folder);
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listed < 0)
+        return;
+    const std::unique_ptr<DIR, TDirCloser> dir(::fdopendir(listed));
+    if (!dir) {
+        ::close(listed);
+        return;
+    }
+    const time_t now = std::time(nullptr);
+    while (const dirent* e = ::readdir(dir.get())) {
+        const std::string name = e->d_name;
+        if (!IsTempNameOf(name, base))
+            continue;
+        const TFileDescriptor file(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat info {};
+        if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_uid != ::geteuid() || now - info.st_mtime < 60)
+            continue;
+        if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        // Still the entry that was checked: not swapped in between.
+        struct stat again {};
+        if (::fstatat(folder, name.c_str(), &again, AT_SYMLINK_NOFOLLOW) == 0 && again.st_dev == info.st_dev &&
+            again.st_ino == info.st_ino)
+            ::unlinkat(folder, name.c_str(), 0);
+    }
 }
 
 // Where a save lands: through a symbolic link (or a chain of them) to the file it names,
@@ -86,6 +147,8 @@ void SaveFileAtomically(const std::string& fileName, const std::string& bytes)
     }
     if (!file.IsOpen())
         throw EKbError("Cannot create file \"" + fileName + "\". " + ErrnoText(errno));
+    // Held until the file is renamed: the clean-up of another save leaves a running one alone.
+    (void)::flock(file.Get(), LOCK_EX | LOCK_NB);
 
     int err = 0;
     if (replacing) {
@@ -111,4 +174,5 @@ void SaveFileAtomically(const std::string& fileName, const std::string& bytes)
         ::unlink(temp.c_str());
         CannotWrite(fileName, ErrnoText(err));
     }
+    RemoveStaleTemporaries(target);
 }

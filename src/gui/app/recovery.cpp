@@ -7,10 +7,12 @@
 #include "files/areafile.h"
 #include "files/areasavename.h"
 #include "files/itemfile.h"
+#include "files/loadlimits.h"
+#include "files/privatefolder.h"
 #include "files/recoverycopy.h"
-#include "files/savefile.h"
 #include "files/sentencefile.h"
 #include "files/zstream.h"
+#include "kberror.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -18,7 +20,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -27,7 +31,7 @@ constexpr std::array Kinds{TRecoveryKind::Area, TRecoveryKind::Sentences, TRecov
 
 // Serialised on the GUI thread; the worker only compresses and writes.
 struct TCopyJob {
-    std::string Path;
+    std::string Name;
     TRecoveryCopy Copy; // Compressed holds the inflated content until the worker deflates it
 };
 
@@ -46,10 +50,12 @@ QString NewSession()
         .arg(++started);
 }
 
-QString LockPath(const QString& session)
-{
-    return TRecovery::Folder() + QLatin1Char('/') + session + QStringLiteral(".lock");
-}
+// A copy with its header and file name: the loaders' file limit, and room for the rest.
+constexpr size_t MaxCopyBytes = TLoadLimits{}.MaxFileBytes + (size_t(1) << 20);
+
+// An editor on another host cannot be asked whether it runs; while its work is unsaved it
+// renews its copies every interval, two hours at most, so a copy older than this has none.
+constexpr qint64 OtherHostLockLifeSecs = 3 * 60 * 60;
 
 std::string PathBytes(const QString& path)
 {
@@ -63,7 +69,8 @@ QString PathText(const std::string& path)
 
 QString Described(TRecoveryKind kind, const std::string& fileName)
 {
-    const QString name = QFileInfo(PathText(fileName)).fileName();
+    // The whole path: two areas of one name in different folders are told apart.
+    const QString name = PathText(fileName);
     switch (kind) {
     case TRecoveryKind::Area:
         return AreaNeedsSaveName(fileName) ? QStringLiteral("an area that was never saved")
@@ -76,13 +83,19 @@ QString Described(TRecoveryKind kind, const std::string& fileName)
     return name;
 }
 
-// The copies hold the user's work: the program's own folders for them are the user's alone.
-void MakePrivateFolder(const QString& folder)
+// A lock that its session's editor cannot be holding any more. QLockFile has already let go
+// of one whose process is gone from this host.
+bool LockIsStale(const QLockFile& lock, qint64 copyTakenAt)
 {
-    QDir().mkpath(folder);
-    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-    QFile::setPermissions(folder, ownerOnly);
-    QFile::setPermissions(QFileInfo(folder).path(), ownerOnly);
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    // Empty, cut or unreadable: an editor writes its lock whole before its first copy.
+    if (!lock.getLockInfo(&pid, &host, &app))
+        return true;
+    if (host.isEmpty() || host == QSysInfo::machineHostName())
+        return false;
+    return QDateTime::currentSecsSinceEpoch() - copyTakenAt > OtherHostLockLifeSecs;
 }
 
 // An outdated copy: its file was written after it (saved by another instance, say).
@@ -98,7 +111,9 @@ bool FileIsNewer(TRecoveryKind kind, const TRecoveryCopy& copy)
 TRecovery::TRecovery(TAreaDocument& area, TSentenceDocument& sentences, TItemDocument& items, QObject* parent)
     : QObject(parent), m_area(area), m_sentences(sentences), m_items(items), m_session(NewSession())
 {
-    connect(&m_timer, &QTimer::timeout, this, &TRecovery::WriteCopies);
+    m_timer.setSingleShot(true);
+    m_sinceCopy.start();
+    connect(&m_timer, &QTimer::timeout, this, &TRecovery::Tick);
     // A saved (or undone to saved) document needs no copy any more.
     connect(&m_area, &TAreaDocument::ModifiedChanged, this, [this](bool on) {
         if (!on)
@@ -122,17 +137,35 @@ TRecovery::~TRecovery()
 
 void TRecovery::SetIntervalMinutes(int minutes)
 {
-    m_minutes = std::max(0, minutes);
-    SetInterval(std::chrono::minutes(m_minutes));
+    // Settings may hold anything: a huge value must neither overflow the timer nor stop it.
+    m_minutes = std::clamp(minutes, 0, MaxIntervalMinutes);
+    SetInterval(m_minute * m_minutes);
+}
+
+void TRecovery::SetMinuteLength(std::chrono::milliseconds minute)
+{
+    m_minute = minute;
+    SetIntervalMinutes(m_minutes);
 }
 
 void TRecovery::SetInterval(std::chrono::milliseconds interval)
 {
+    m_interval = interval;
     if (interval.count() <= 0) {
         m_timer.stop();
         return;
     }
-    m_timer.start(interval);
+    // Counted from the last copy: setting the interval again (Options OK) does not put it off.
+    const std::chrono::milliseconds since(m_sinceCopy.elapsed());
+    m_timer.start(std::max(std::chrono::milliseconds(0), interval - since));
+}
+
+void TRecovery::Tick()
+{
+    m_sinceCopy.restart();
+    if (m_interval.count() > 0)
+        m_timer.start(m_interval);
+    WriteCopies();
 }
 
 QString TRecovery::Folder()
@@ -155,6 +188,39 @@ QString TRecovery::CopyPath(TRecoveryKind kind) const
     return Folder() + QLatin1Char('/') + m_session + CopySuffix(kind);
 }
 
+std::string TRecovery::CopyName(TRecoveryKind kind) const
+{
+    return PathBytes(m_session + CopySuffix(kind));
+}
+
+QString TRecovery::LockPath(const QString& session) const
+{
+    // Through the folder's own handle: the lock lands in the folder that was checked.
+    return PathText(m_folder->HandlePath()) + QLatin1Char('/') + session + QStringLiteral(".lock");
+}
+
+bool TRecovery::OpenFolder(bool create)
+{
+    if (m_folder)
+        return true;
+    if (m_folderRefused)
+        return false;
+    try {
+        auto folder = std::make_unique<TPrivateFolder>(PathBytes(Folder()), create);
+        if (!folder->IsOpen())
+            return false;
+        m_folder = std::move(folder);
+        return true;
+    } catch (const std::exception& e) {
+        // Said once; the copies stay off until the next start.
+        m_folderRefused = true;
+        emit WriteFailed(QString::fromUtf8(e.what()) +
+                         QStringLiteral(" No recovery copies are written or read: only a folder of your own that "
+                                        "nobody else may write into keeps them safe."));
+        return false;
+    }
+}
+
 bool TRecovery::Modified(TRecoveryKind kind) const
 {
     switch (kind) {
@@ -172,6 +238,8 @@ std::string TRecovery::Serialise(TRecoveryKind kind, std::string& fileName) cons
 {
     switch (kind) {
     case TRecoveryKind::Area: {
+        // The field being typed in counts with its text.
+        m_area.CommitTyping();
         TRoomList& area = m_area.Area();
         fileName = area.FileName;
         // The default rooms travel in the copy as they do in the file.
@@ -213,7 +281,7 @@ bool TRecovery::CollectFinished()
 void TRecovery::WriteCopies()
 {
     // A write still running (a slow disk) is left alone; the next tick catches up.
-    if (!CollectFinished())
+    if (m_folderRefused || !CollectFinished())
         return;
     std::vector<TCopyJob> jobs;
     const qint64 now = QDateTime::currentSecsSinceEpoch();
@@ -221,7 +289,7 @@ void TRecovery::WriteCopies()
         if (!Modified(kind))
             continue;
         TCopyJob job;
-        job.Path = PathBytes(CopyPath(kind));
+        job.Name = CopyName(kind);
         job.Copy.TakenAt = now;
         try {
             job.Copy.Compressed = Serialise(kind, job.Copy.FileName);
@@ -231,25 +299,28 @@ void TRecovery::WriteCopies()
         }
         jobs.push_back(std::move(job));
     }
-    if (jobs.empty())
+    if (jobs.empty() || !HoldSession())
         return;
-    HoldSession();
-    m_running = std::async(std::launch::async, [jobs = std::move(jobs)]() mutable {
+    // The folder outlives the write: the destructor waits for it.
+    const TPrivateFolder* folder = m_folder.get();
+    m_running = std::async(std::launch::async, [folder, jobs = std::move(jobs)]() mutable {
         for (TCopyJob& job : jobs) {
             job.Copy.Compressed = DeflateBytes(job.Copy.Compressed);
-            SaveFileAtomically(job.Path, RecoveryCopyBytes(job.Copy));
+            folder->WriteFile(job.Name, RecoveryCopyBytes(job.Copy));
         }
     });
 }
 
-void TRecovery::HoldSession()
+bool TRecovery::HoldSession()
 {
-    MakePrivateFolder(Folder());
-    if (m_lock)
-        return;
-    m_lock = std::make_unique<QLockFile>(LockPath(m_session));
-    m_lock->setStaleLockTime(0);
-    m_lock->tryLock(0);
+    if (!OpenFolder(true))
+        return false;
+    if (!m_lock) {
+        m_lock = std::make_unique<QLockFile>(LockPath(m_session));
+        m_lock->setStaleLockTime(0);
+        m_lock->tryLock(0);
+    }
+    return true;
 }
 
 void TRecovery::Wait()
@@ -263,7 +334,8 @@ void TRecovery::Remove(TRecoveryKind kind)
 {
     // A write in flight would bring the copy back after it was removed.
     Wait();
-    QFile::remove(CopyPath(kind));
+    if (m_folder)
+        m_folder->Remove(CopyName(kind));
 }
 
 void TRecovery::RemoveAll()
@@ -274,91 +346,103 @@ void TRecovery::RemoveAll()
 
 bool TRecovery::Offer(TRecoveryKind kind, TAsker& asker, QWidget* parent)
 {
+    if (!OpenFolder(false))
+        return false;
     const QString suffix = CopySuffix(kind);
-    const QFileInfoList copies =
-        QDir(Folder()).entryInfoList({QLatin1Char('*') + suffix}, QDir::Files, QDir::Time);
-    for (const QFileInfo& info : copies) {
-        const QString session = info.fileName().chopped(suffix.size());
+    for (const TFolderEntry& entry : m_folder->EntriesEndingWith(PathBytes(suffix))) {
+        const QString session = PathText(entry.Name).chopped(suffix.size());
         if (session == m_session)
             continue;
-        // A lock that cannot be taken belongs to an editor that still runs. A taken one goes
-        // when this scope ends: the session is dealt with.
+        // A lock that cannot be taken belongs to an editor that still runs, unless it is
+        // stale. A taken one goes when this scope ends: the session is dealt with.
         QLockFile owner(LockPath(session));
         owner.setStaleLockTime(0);
-        if (!owner.tryLock(0))
-            continue;
-        if (OfferCopy(kind, info.filePath(), asker, parent))
-            return true;
+        if (!owner.tryLock(0)) {
+            if (!LockIsStale(owner, entry.ModifiedAt / 1000000000) || !owner.removeStaleLockFile() || !owner.tryLock(0))
+                continue;
+        }
+        try {
+            if (OfferCopy(kind, entry.Name, asker, parent))
+                return true;
+        } catch (const std::exception& e) {
+            // Never offered again; the other copies still are.
+            m_folder->Remove(entry.Name);
+            asker.ShowError(parent, QString::fromUtf8(e.what()));
+        }
     }
     return false;
 }
 
-bool TRecovery::OfferCopy(TRecoveryKind kind, const QString& path, TAsker& asker, QWidget* parent)
+bool TRecovery::OfferCopy(TRecoveryKind kind, const std::string& name, TAsker& asker, QWidget* parent)
 {
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
     TRecoveryCopy copy;
-    try {
-        copy = ParseRecoveryCopy(bytes.toStdString());
-    } catch (...) {
-        QFile::remove(path);
-        throw;
+    {
+        // Gone meanwhile: its editor ended normally.
+        if (!m_folder->Has(name))
+            return false;
+        std::string bytes = m_folder->ReadFile(name, MaxCopyBytes);
+        copy = ParseRecoveryCopy(bytes);
     }
     if (FileIsNewer(kind, copy)) {
-        QFile::remove(path);
+        m_folder->Remove(name);
         return false;
     }
+    // Loaded whole before the question: a damaged copy is never offered.
+    TLoaded loaded = Load(kind, copy.Compressed, copy.FileName);
+    copy.Compressed.clear();
     const QString when = QDateTime::fromSecsSinceEpoch(copy.TakenAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
     const QString question = QStringLiteral("A recovery copy of %1 from %2 was found: the editor did not close "
                                             "normally. Do you want to restore it?")
                                  .arg(Described(kind, copy.FileName), when);
     // Declined, the copy goes: it would be offered again at every start otherwise.
     if (!asker.AskYesNo(parent, question)) {
-        QFile::remove(path);
+        m_folder->Remove(name);
         return false;
     }
-    try {
-        Restore(kind, copy.Compressed, copy.FileName);
-    } catch (...) {
-        QFile::remove(path);
-        throw;
-    }
+    Adopt(kind, std::move(loaded));
     // The copy becomes this editor's own: safe until this session writes, saves or exits.
     HoldSession();
-    QFile::remove(CopyPath(kind));
-    QFile::rename(path, CopyPath(kind));
+    m_folder->Rename(name, CopyName(kind));
     return true;
 }
 
-void TRecovery::Restore(TRecoveryKind kind, const std::string& compressed, const std::string& fileName)
+TRecovery::TLoaded TRecovery::Load(TRecoveryKind kind, const std::string& compressed, const std::string& fileName) const
+{
+    TLoaded loaded;
+    switch (kind) {
+    case TRecoveryKind::Area:
+        loaded.Area = std::make_unique<TRoomList>(m_area.Area().Width, m_area.Area().Height);
+        LoadAreaFromCompressed(compressed, *loaded.Area);
+        loaded.Area->FileName = fileName;
+        loaded.Area->Modified = true;
+        break;
+    case TRecoveryKind::Sentences:
+        loaded.Sentences = std::make_unique<TSentenceList>();
+        LoadSentencesFromCompressed(compressed, *loaded.Sentences);
+        loaded.Sentences->FileName = fileName;
+        loaded.Sentences->Modified = true;
+        break;
+    case TRecoveryKind::Items:
+        loaded.Items = std::make_unique<TItemList>();
+        LoadItemsFromCompressed(compressed, *loaded.Items);
+        loaded.Items->FileName = fileName;
+        loaded.Items->Modified = true;
+        break;
+    }
+    return loaded;
+}
+
+void TRecovery::Adopt(TRecoveryKind kind, TLoaded loaded)
 {
     switch (kind) {
-    case TRecoveryKind::Area: {
-        auto area = std::make_unique<TRoomList>(m_area.Area().Width, m_area.Area().Height);
-        LoadAreaFromCompressed(compressed, *area);
-        area->FileName = fileName;
-        area->Modified = true;
-        m_area.Adopt(std::move(area));
+    case TRecoveryKind::Area:
+        m_area.Adopt(std::move(loaded.Area));
         break;
-    }
-    case TRecoveryKind::Sentences: {
-        auto db = std::make_unique<TSentenceList>();
-        LoadSentencesFromCompressed(compressed, *db);
-        db->FileName = fileName;
-        db->Modified = true;
-        m_sentences.Replace(std::move(db));
+    case TRecoveryKind::Sentences:
+        m_sentences.Replace(std::move(loaded.Sentences));
         break;
-    }
-    case TRecoveryKind::Items: {
-        auto db = std::make_unique<TItemList>();
-        LoadItemsFromCompressed(compressed, *db);
-        db->FileName = fileName;
-        db->Modified = true;
-        m_items.Replace(std::move(db));
+    case TRecoveryKind::Items:
+        m_items.Replace(std::move(loaded.Items));
         break;
-    }
     }
 }

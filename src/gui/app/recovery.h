@@ -6,6 +6,9 @@
 // clean exit remove the copy; at start-up a copy newer than its file is offered back.
 // Each running editor writes under a session name of its own and holds that session's lock
 // file, so two editors never overwrite or offer each other's live copies.
+// The folder is used only when it is the user's alone (see TPrivateFolder); otherwise no copy
+// is written or read, and one message says why.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -19,7 +22,11 @@ class QWidget;
 class TAreaDocument;
 class TAsker;
 class TItemDocument;
+class TItemList;
+class TPrivateFolder;
+class TRoomList;
 class TSentenceDocument;
+class TSentenceList;
 
 enum class TRecoveryKind { Area, Sentences, Items };
 
@@ -30,11 +37,14 @@ public:
     // Waits for a running write, so that nothing is left half-written behind the window.
     ~TRecovery() override;
 
-    // Minutes between copies; 0 turns them off.
+    static constexpr int MaxIntervalMinutes = 120;
+    // Minutes between copies, taken into 0..MaxIntervalMinutes; 0 turns them off. The next copy
+    // is due that long after the last one, however often the interval is set again.
     void SetIntervalMinutes(int minutes);
     int IntervalMinutes() const { return m_minutes; }
-    // A finer interval, for tests.
+    // A finer interval, and a shorter minute, for tests.
     void SetInterval(std::chrono::milliseconds interval);
+    void SetMinuteLength(std::chrono::milliseconds minute);
 
     static QString Folder();
     // This editor's copy of that document.
@@ -57,16 +67,30 @@ public:
     bool Offer(TRecoveryKind kind, TAsker& asker, QWidget* parent);
 
 signals:
-    // A copy could not be written; editing goes on.
+    // A copy could not be written, or the folder is not safe to use (said once); editing goes on.
     void WriteFailed(const QString& message);
 
 private:
+    // A copy loaded whole, before it is offered.
+    struct TLoaded {
+        std::unique_ptr<TRoomList> Area;
+        std::unique_ptr<TSentenceList> Sentences;
+        std::unique_ptr<TItemList> Items;
+    };
+
+    // Opens and checks the folder once; false when it is not there (and not to be made) or
+    // not safe, which is reported the first time.
+    bool OpenFolder(bool create);
     // Makes the folder and takes this session's lock, once.
-    void HoldSession();
-    bool OfferCopy(TRecoveryKind kind, const QString& path, TAsker& asker, QWidget* parent);
+    bool HoldSession();
+    QString LockPath(const QString& session) const;
+    std::string CopyName(TRecoveryKind kind) const;
+    void Tick();
+    bool OfferCopy(TRecoveryKind kind, const std::string& name, TAsker& asker, QWidget* parent);
     bool Modified(TRecoveryKind kind) const;
     std::string Serialise(TRecoveryKind kind, std::string& fileName) const;
-    void Restore(TRecoveryKind kind, const std::string& compressed, const std::string& fileName);
+    TLoaded Load(TRecoveryKind kind, const std::string& compressed, const std::string& fileName) const;
+    void Adopt(TRecoveryKind kind, TLoaded loaded);
     // Reports the outcome of a finished write; false while one is still running.
     bool CollectFinished();
 
@@ -74,10 +98,17 @@ private:
     TSentenceDocument& m_sentences;
     TItemDocument& m_items;
     QTimer m_timer;
+    // Since the last copy was due: the next one is due an interval after it.
+    QElapsedTimer m_sinceCopy;
+    std::chrono::milliseconds m_interval{0};
+    std::chrono::milliseconds m_minute{std::chrono::minutes(1)};
     int m_minutes = 2;
     std::future<void> m_running;
     const QString m_session;
+    std::unique_ptr<TPrivateFolder> m_folder;
+    bool m_folderRefused = false;
     // Held from the first copy on; left behind by a crash, it tells the next start that
-    // this session's copies have no editor any more.
+    // this session's copies have no editor any more. Reached through the folder's handle,
+    // so it goes before the folder.
     std::unique_ptr<QLockFile> m_lock;
 };

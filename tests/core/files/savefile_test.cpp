@@ -1,4 +1,5 @@
-// The safe save every writer uses: through links, keeping permission bits.
+// The safe save every writer uses: through links, keeping permission bits, leaving no
+// temporary file behind.
 #include "files/savefile.h"
 #include "kberror.h"
 #include "testutil.h"
@@ -7,8 +8,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -100,4 +105,68 @@ TEST(SaveFile, KeepsPermissionBitsAndRefusesReadOnlyFiles)
     EXPECT_NE(ErrorOf((tmp.Path() / "link").string()).find("read-only"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(tmp.Path() / "link"));
     EXPECT_EQ(Names(tmp.Path()).size(), std::size(cases) + 1); // no temporary file left
+}
+
+TEST(SaveFile, LeavesNoTemporaryFileWhenTheWriteFails)
+{
+    TTempDir tmp;
+    const std::string file = tmp.File("area.arf");
+    WriteFileBytes(file, "old");
+    {
+        // As on a full disk: the temporary file cannot take the new content.
+        const TFileSizeLimit limit(1000);
+        EXPECT_THROW(SaveFileAtomically(file, std::string(100000, 'x')), EKbError);
+    }
+    EXPECT_EQ(ReadFileBytes(file), "old");
+    EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"area.arf"});
+}
+
+TEST(SaveFile, RemovesWhatInterruptedSavesOfTheSameFileLeft)
+{
+    TTempDir tmp;
+    const fs::path dir = tmp.Path();
+    WriteFileBytes((dir / "area.arf").string(), "old");
+    WriteFileBytes((dir / "victim").string(), "victim");
+    const auto old = [&](const std::string& name) {
+        WriteFileBytes((dir / name).string(), "partial");
+        const struct timespec times[2] = {{std::time(nullptr) - 7200, 0}, {std::time(nullptr) - 7200, 0}};
+        ::utimensat(AT_FDCWD, (dir / name).c_str(), times, 0);
+    };
+    old("area.arf.0123abcd.tmp");
+    old("area.arf.ffffffff.tmp");
+    // Not this program's temporaries of this file, or not left behind: kept.
+    old("other.arf.0123abcd.tmp");
+    old("area.arf.0123abcg.tmp");
+    old("area.arf.tmp");
+    old("area.arf.0123abc.tmp");
+    WriteFileBytes((dir / "area.arf.00000001.tmp").string(), "a save running now");
+    old("area.arf.00000002.tmp");
+    const int running = ::open((dir / "area.arf.00000002.tmp").c_str(), O_RDONLY);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0); // another save holds it
+    fs::create_symlink(dir / "victim", dir / "area.arf.00000003.tmp");
+    fs::create_directory(dir / "area.arf.00000004.tmp");
+    std::vector<std::string> kept = {"area.arf",
+                                     "area.arf.00000001.tmp",
+                                     "area.arf.00000002.tmp",
+                                     "area.arf.00000003.tmp",
+                                     "area.arf.00000004.tmp",
+                                     "area.arf.0123abc.tmp",
+                                     "area.arf.0123abcg.tmp",
+                                     "area.arf.tmp",
+                                     "other.arf.0123abcd.tmp",
+                                     "victim"};
+    if (::geteuid() == 0) {
+        // Another user's file is theirs to remove.
+        old("area.arf.00000005.tmp");
+        ASSERT_EQ(::chown((dir / "area.arf.00000005.tmp").c_str(), 65534, 65534), 0);
+        kept.push_back("area.arf.00000005.tmp");
+        std::sort(kept.begin(), kept.end());
+    }
+
+    SaveFileAtomically((dir / "area.arf").string(), "new");
+    ::close(running);
+    EXPECT_EQ(ReadFileBytes((dir / "area.arf").string()), "new");
+    EXPECT_EQ(Names(dir), kept);
+    EXPECT_EQ(ReadFileBytes((dir / "victim").string()), "victim");
 }
