@@ -1,5 +1,6 @@
 // export, validate and text: the code generation of an area file without the editor.
 #include "cli/commands.h"
+#include "cli/terminaltext.h"
 #include "export/exportrun.h"
 #include "export/textexport.h"
 #include "export/validation.h"
@@ -36,7 +37,7 @@ int CmdValidate(const TCliArgs& args, std::ostream& out)
     LoadArea(args.Positional[0], area);
     const TValidationReport report = ValidateArea(area, EncodingOf(args));
     for (const TReportLine& line : report.Lines())
-        out << line.Text() << "\n";
+        out << TerminalText(line.Text(), false) << "\n";
     std::cerr << report.Summary() << "\n";
     return report.HasErrors() ? exitValidationErrors : exitDone;
 }

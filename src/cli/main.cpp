@@ -1,6 +1,8 @@
 // kesterbrandor-cli: the area and database files and the exports without a display.
 #include "cli/commands.h"
+#include "cli/samefile.h"
 #include "cli/stdoutbuffer.h"
+#include "cli/terminaltext.h"
 #include "cli/textcodec.h"
 #include "kberror.h"
 
@@ -94,6 +96,7 @@ int Run(int argc, char** argv)
         throw ECliUsage(args.Command.empty() ? "No command given." : "Unknown command '" + args.Command + "'.");
     args.AllowOnly(it->second.Options);
     CheckEncoding(args);
+    RefuseOutputOverInput(args);
     return it->second.Run(args, std::cout);
 }
 } // namespace
@@ -107,10 +110,11 @@ int main(int argc, char** argv)
         out.Finish();
         return code;
     } catch (const ECliUsage& e) {
-        std::cerr << e.what() << "\n" << kUsage;
+        std::cerr << TerminalText(e.what()) << "\n" << kUsage;
         return exitUsage;
     } catch (const std::exception& e) {
-        std::cerr << e.what() << "\n";
+        // Messages name rooms' files and the like: area data.
+        std::cerr << TerminalText(e.what()) << "\n";
         return exitFileError;
     }
 }

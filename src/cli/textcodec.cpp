@@ -43,6 +43,9 @@ uint32_t NextCodePoint(const std::string& s, size_t& i)
 TTextCodec::TTextCodec(std::string encoding) : m_impl(std::make_unique<Impl>())
 {
     m_impl->Name = encoding;
+    // An empty name would mean the locale's encoding to iconv: whatever the terminal has.
+    if (encoding.empty())
+        throw EKbError("No encoding named: give one such as windows-1250.");
     // Build the byte table once with iconv, one byte at a time.
     iconv_t cd = iconv_open("UTF-32LE", encoding.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) {
@@ -67,6 +70,12 @@ TTextCodec::TTextCodec(std::string encoding) : m_impl(std::make_unique<Impl>())
             m_impl->FromUnicode.emplace(cp, static_cast<unsigned char>(byte));
     }
     iconv_close(cd);
+    // The text is one byte per character, and the JSON's keys and numbers are ASCII: UTF-16,
+    // UTF-32 or EBCDIC would turn every byte into something else or into nothing.
+    for (uint32_t byte = 0; byte < 0x80; ++byte)
+        if (m_impl->ToUnicode[byte] != byte)
+            throw EKbError("Encoding \"" + encoding +
+                           "\" cannot be used: the text needs an 8-bit encoding that keeps ASCII as it is.");
 }
 
 TTextCodec::~TTextCodec() = default;
