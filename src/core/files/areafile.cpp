@@ -85,6 +85,8 @@ void ReadRoom(TByteReader& r, TRoom& room, int version)
             room.Items.push_back(std::move(item));
         }
         const int32_t descs = r.ReadCount(kMinDescriptionRecord, sizeof(TRoomDescription), "a description count");
+        if (r.Present(descs, kMinDescriptionRecord))
+            room.Descriptions.reserve(static_cast<size_t>(descs));
         for (int32_t i = 0; i < descs; ++i) {
             TRoomDescription d;
             r.ReadString(d.Name);

@@ -2,6 +2,8 @@
 
 #include "files/loadlimits.h"
 
+#include <algorithm>
+
 namespace {
 constexpr size_t kMaxStoredString = 65535;
 constexpr size_t kInflateChunk = size_t(1) << 18;
@@ -62,27 +64,30 @@ void TByteReader::Charge(size_t n)
     m_left -= n;
 }
 
-const char* TByteReader::Take(size_t n)
+const char* TByteReader::TakeMore(size_t n)
 {
     Charge(n);
-    while (m_buffer.size() - m_pos < n) {
-        m_buffer.erase(0, m_pos); // what is parsed is not kept
-        m_pos = 0;
-        if (!m_source.More(m_buffer, kInflateChunk))
-            EndOfData();
+    if (n > m_capacity) {
+        // Room for the longest field and a large piece of inflated content after it.
+        const size_t capacity = std::max(n, kInflateChunk) + kInflateChunk;
+        auto bigger = std::make_unique<char[]>(capacity);
+        std::copy(m_buffer.get() + m_pos, m_buffer.get() + m_end, bigger.get());
+        m_buffer = std::move(bigger);
+        m_capacity = capacity;
+    } else {
+        std::copy(m_buffer.get() + m_pos, m_buffer.get() + m_end, m_buffer.get()); // what is parsed is not kept
     }
-    const char* p = m_buffer.data() + m_pos;
-    m_pos += n;
-    return p;
+    m_end -= m_pos;
+    m_pos = 0;
+    while (m_end < n) {
+        const size_t got = m_source.Read(m_buffer.get() + m_end, m_capacity - m_end);
+        if (got == 0)
+            EndOfData();
+        m_end += got;
+    }
+    m_pos = n;
+    return m_buffer.get();
 }
-
-void TByteReader::ReadInt32(int32_t& v)
-{
-    const auto* u = reinterpret_cast<const unsigned char*>(Take(4));
-    v = static_cast<int32_t>(uint32_t(u[0]) | (uint32_t(u[1]) << 8) | (uint32_t(u[2]) << 16) | (uint32_t(u[3]) << 24));
-}
-
-void TByteReader::ReadByte(uint8_t& v) { v = static_cast<uint8_t>(*Take(1)); }
 
 void TByteReader::ReadBool(bool& v)
 {
@@ -128,7 +133,7 @@ int32_t TByteReader::ReadCount(size_t minRecordSize, size_t recordMemory, const 
 
 bool TByteReader::Present(int32_t count, size_t minRecordSize) const
 {
-    return uint64_t(count) * minRecordSize <= m_buffer.size() - m_pos;
+    return uint64_t(count) * minRecordSize <= m_end - m_pos;
 }
 
 void TByteReader::CheckCount(int32_t count, size_t minRecordSize, size_t recordMemory, const char* what)
@@ -145,12 +150,11 @@ void TByteReader::CheckCount(int32_t count, size_t minRecordSize, size_t recordM
 
 void TByteReader::Finish(const char* damagedMessage)
 {
-    if (m_pos < m_buffer.size())
+    if (m_pos < m_end)
         throw EKbError(damagedMessage);
-    m_buffer.clear();
-    m_pos = 0;
     // One more byte of content is enough to know there is some; the end still checks the sum.
-    if (m_source.More(m_buffer, 1))
+    char extra = 0;
+    if (m_source.Read(&extra, 1) > 0)
         throw EKbError(damagedMessage);
     if (!m_source.Ended())
         EndOfData();

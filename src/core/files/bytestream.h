@@ -6,6 +6,7 @@
 #include "model/types.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class TByteWriter {
@@ -37,8 +38,12 @@ class TByteReader {
 public:
     TByteReader(TInflater& source, size_t maxContentBytes);
 
-    void ReadInt32(int32_t& v);
-    void ReadByte(uint8_t& v);
+    void ReadInt32(int32_t& v)
+    {
+        const auto* u = reinterpret_cast<const unsigned char*>(Take(4));
+        v = static_cast<int32_t>(uint32_t(u[0]) | (uint32_t(u[1]) << 8) | (uint32_t(u[2]) << 16) | (uint32_t(u[3]) << 24));
+    }
+    void ReadByte(uint8_t& v) { v = static_cast<uint8_t>(*Take(1)); }
     void ReadBool(bool& v);
     void ReadString(std::string& s);
     void ReadStringList(TStrings& list);
@@ -56,15 +61,30 @@ public:
     void Finish(const char* damagedMessage);
 
 private:
-    const char* Take(size_t n);
+    // n bytes of content, charged to the limit; fields are small, so this is mostly a pointer bump.
+    const char* Take(size_t n)
+    {
+        if (n <= m_left && n <= m_end - m_pos) {
+            m_left -= n;
+            const char* p = m_buffer.get() + m_pos;
+            m_pos += n;
+            return p;
+        }
+        return TakeMore(n);
+    }
+    const char* TakeMore(size_t n);
     void Charge(size_t n);
     void CheckCount(int32_t count, size_t minRecordSize, size_t recordMemory, const char* what);
     [[noreturn]] void EndOfData() const;
     [[noreturn]] void TooLarge() const;
 
     TInflater& m_source;
-    std::string m_buffer; // inflated, not yet parsed from m_pos on
+    // Inflated content, not yet parsed from m_pos to m_end. Not a string: filling one would
+    // clear every byte before inflate writes it.
+    std::unique_ptr<char[]> m_buffer;
+    size_t m_capacity = 0;
     size_t m_pos = 0;
+    size_t m_end = 0;
     size_t m_limit;
     size_t m_left;
 };

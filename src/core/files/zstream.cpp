@@ -51,15 +51,14 @@ void TInflater::Fail(const char* zlibMessage)
     m_message = std::string("Decompression error: ") + (zlibMessage ? zlibMessage : "invalid data") + ".";
 }
 
-bool TInflater::More(std::string& out, size_t maxBytes)
+size_t TInflater::Read(char* dest, size_t maxBytes)
 {
-    const size_t start = out.size();
-    while (m_state == State::Running && out.size() == start) {
-        out.resize(start + maxBytes);
-        m_zs->next_out = reinterpret_cast<Bytef*>(out.data() + start);
+    size_t written = 0;
+    while (m_state == State::Running && written == 0) {
+        m_zs->next_out = reinterpret_cast<Bytef*>(dest);
         m_zs->avail_out = static_cast<uInt>(maxBytes);
         const int rc = inflate(m_zs.get(), Z_NO_FLUSH);
-        out.resize(start + maxBytes - m_zs->avail_out);
+        written = maxBytes - m_zs->avail_out;
         if (rc == Z_STREAM_END) {
             m_state = State::Ended;
             m_trailing = m_zs->avail_in > 0;
@@ -68,6 +67,14 @@ bool TInflater::More(std::string& out, size_t maxBytes)
         else if (rc != Z_OK && rc != Z_BUF_ERROR)
             Fail(m_zs->msg);
     }
+    return written;
+}
+
+bool TInflater::More(std::string& out, size_t maxBytes)
+{
+    const size_t start = out.size();
+    out.resize(start + maxBytes);
+    out.resize(start + Read(out.data() + start, maxBytes));
     return out.size() > start;
 }
 

@@ -21,6 +21,9 @@ public:
     // Appends up to maxBytes of further content to out; false when there is no more, because
     // the stream ended, its input ran out early or its data is damaged.
     bool More(std::string& out, size_t maxBytes);
+    // The same into a caller's buffer, without clearing it first; the bytes written, 0 when
+    // there is no more.
+    size_t Read(char* dest, size_t maxBytes);
 
     bool Ended() const { return m_state == State::Ended; }
     // Whether bytes follow the end of the stream: a file holds one stream and nothing else.

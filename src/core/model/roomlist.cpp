@@ -117,6 +117,9 @@ void TRoomList::AddRooms(std::vector<std::unique_ptr<TRoom>> rooms)
     for (auto& room : rooms)
         m_rooms.emplace_back(std::move(room));
     // The stable sort puts rooms of one cell in the order Add would: earlier ones first.
+    // Rooms saved by this program come in position order already.
+    if (AutoSort && m_positionOrdered && std::is_sorted(m_rooms.begin(), m_rooms.end(), SlotPositionLess))
+        return;
     if (AutoSort)
         SortByPosition();
     else if (m_positionOrdered)
