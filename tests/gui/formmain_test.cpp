@@ -56,13 +56,13 @@ TEST(FormMain, FirstRunUsesTheDefaults)
 TEST(FormMain, StoredSettingsAreApplied)
 {
     TEditorFixture f({QStringLiteral("Zoom=0x5"), QStringLiteral("Grid=0"), QStringLiteral("RoomFill=yes"),
-                      QStringLiteral("Left=20"), QStringLiteral("Top=30"), QStringLiteral("Width=900"),
-                      QStringLiteral("Height=700"), QStringLiteral("SentenceDB=1"), QStringLiteral("Mapa_pos=200")});
+                      QStringLiteral("Left=20"), QStringLiteral("Top=30"), QStringLiteral("Width=700"),
+                      QStringLiteral("Height=500"), QStringLiteral("SentenceDB=1"), QStringLiteral("Mapa_pos=200")});
     TFormMain& w = f.Form();
     EXPECT_EQ(f.Zoom()->currentText(), QStringLiteral("200%"));
     EXPECT_EQ(w.MapView().Geometry().CellSize(), 40);
     EXPECT_FALSE(w.MapView().Options().Grid);
-    EXPECT_EQ(w.size(), QSize(900, 700));
+    EXPECT_EQ(w.size(), QSize(700, 500));
     EXPECT_EQ(w.pos(), QPoint(20, 30));
     EXPECT_TRUE(f.Button("tbSentenceDB")->isChecked());
     // The map/details position waits for the first blink tick.

@@ -194,3 +194,31 @@ TEST(SettingsStoreFile, WriteFailureIsReported)
     blocker.close();
     EXPECT_FALSE(TSettingsStore(dir.filePath("blocker/sub.ini")).WriteExit(TProgramSettings()));
 }
+
+TEST_F(SettingsStore, ValuesOutsideTheirRangeAreClamped)
+{
+    Put("RecoveryMinutes", "2147483647");
+    Put("Height", "2147483647");
+    Put("Width", "-7");
+    Put("Left", "-2147483648");
+    Put("Mapa_pos", "-5");
+    Put("ColorDept", "7");
+    Put("FileName", QString(TSettingsStore::MaxTextLength + 1, QLatin1Char('a')));
+    Put("Recent1", QString(TSettingsStore::MaxTextLength + 1, QLatin1Char('a')));
+    Put("Recent2", "/kept.arf");
+    Put("SentenceDB/Col0", "-9");
+    Put("ItemDB/item_position", "-9");
+    const TProgramSettings s = ReadAll();
+    EXPECT_EQ(s.RecoveryMinutes, 120);
+    EXPECT_EQ(s.Height, TSettingsStore::MaxCoordinate);
+    EXPECT_GT(s.Width, 0);
+    EXPECT_EQ(s.Left, -TSettingsStore::MaxCoordinate);
+    EXPECT_EQ(s.Mapa_pos, 1); // details hidden
+    EXPECT_EQ(s.ColorDept, 2);
+    EXPECT_EQ(s.FileName, "");
+    EXPECT_EQ(s.RecentFiles, QStringList{"/kept.arf"});
+    EXPECT_EQ(s.SentColumns[0], -1);
+    EXPECT_EQ(s.item_position, 0); // the pane's own division
+    Put("RecoveryMinutes", "-3");
+    EXPECT_EQ(ReadAll().RecoveryMinutes, 0);
+}

@@ -435,6 +435,7 @@ void TFormMain::AfterFirstShow()
     for (const QString& file : m_commandLineFiles)
         if (QFileInfo(file).isFile())
             ReportingErrors([&] { OpenFile(file); });
+    FitToScreens();
     OfferRecovery();
 }
 

@@ -126,6 +126,8 @@ private:
     void ConnectCommands();
     void ReadSettings();
     void ApplyStartupSettings();
+    // Moves and shrinks the window onto a screen, its frame included once that is known.
+    void FitToScreens();
     void WriteSettings();
 
     void WireDocument();

@@ -5,6 +5,7 @@
 #include "gui/app/formmain.h"
 #include "gui/app/recovery.h"
 #include "gui/app/statuspanels.h"
+#include "gui/app/windowplacement.h"
 #include "gui/map/handmode.h"
 #include "gui/map/mapeditor.h"
 #include "gui/map/mapview.h"
@@ -235,8 +236,10 @@ void TFormMain::ApplyStartupSettings()
     } else {
         move(s.Left, s.Top);
     }
-    SetMainSplitterPos(s.Main_pos > 1 ? s.Main_pos : s.Width - 30);
-    m_pendingMapaPos = s.Mapa_pos;
+    FitToScreens();
+    SetMainSplitterPos(s.Main_pos > 1 ? s.Main_pos : width() - 30);
+    // The map/details splitter lies inside the window: a larger position would push the details off.
+    m_pendingMapaPos = std::min(s.Mapa_pos, height());
     m_pictureBits = s.ColorDept == 3 ? 8 : 4;
     m_menu.miGrid->setChecked(s.Grid);
     m_menu.miRoomCenters->setChecked(s.RoomCenters);
@@ -250,6 +253,22 @@ void TFormMain::ApplyStartupSettings()
 }
 
 void TFormMain::WriteSettings()
+void TFormMain::FitToScreens()
+{
+    // A stored place beyond the screens there are now, or larger than them, could not be reached.
+    QList<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QRect outer = frameGeometry();
+    const QRect placed = PlaceOnScreens(outer, screens);
+    if (placed == outer)
+        return;
+    resize(placed.size() - (outer.size() - size()));
+    move(placed.topLeft());
+}
+
 {
     TProgramSettings& s = m_settings;
     s.FileName = QFile::decodeName(QByteArray::fromStdString(m_document.Area().FileName));

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -13,12 +14,78 @@ const char* const SentenceSection = "SentenceDB";
 const char* const ItemSection = "ItemDB";
 const int RecentKeys = 8;
 
+using TKind = TSettingKey::TKind;
+using TOutside = TSettingKey::TOutside;
+constexpr int MaxCoord = TSettingsStore::MaxCoordinate;
+
+const std::vector<TSettingKey> Keys = {
+    {"FileName", TKind::Text},
+    {"Recent1", TKind::Text},
+    {"Recent2", TKind::Text},
+    {"Recent3", TKind::Text},
+    {"Recent4", TKind::Text},
+    {"Recent5", TKind::Text},
+    {"Recent6", TKind::Text},
+    {"Recent7", TKind::Text},
+    {"Recent8", TKind::Text},
+    {"RecoveryMinutes", TKind::Integer, 0, 120},
+    // An item the list does not have is 100%.
+    {"Zoom", TKind::Integer, 0, TProgramSettings::ZoomItems - 1, TOutside::Default},
+    {"Left", TKind::Integer, -MaxCoord, MaxCoord},
+    {"Top", TKind::Integer, -MaxCoord, MaxCoord},
+    {"Width", TKind::Integer, 200, MaxCoord},
+    {"Height", TKind::Integer, 150, MaxCoord},
+    // 1 and below close the pane (Main_pos) or hide the details (Mapa_pos).
+    {"Main_pos", TKind::Integer, 1, MaxCoord},
+    {"Mapa_pos", TKind::Integer, 1, MaxCoord},
+    {"ColorDept", TKind::Integer, 2, 3, TOutside::Default},
+    {"Grid", TKind::Boolean},
+    {"RoomCenters", TKind::Boolean},
+    {"RoomFill", TKind::Boolean},
+    {"Utf8Export", TKind::Boolean},
+    {"SentenceDB", TKind::Boolean},
+    {"ItemDB", TKind::Boolean},
+    // -1: the design width.
+    {"SentenceDB/Col0", TKind::Integer, -1, MaxCoord},
+    {"SentenceDB/Col1", TKind::Integer, -1, MaxCoord},
+    {"SentenceDB/Col2", TKind::Integer, -1, MaxCoord},
+    {"SentenceDB/Col3", TKind::Integer, -1, MaxCoord},
+    {"SentenceDB/Filename", TKind::Text},
+    {"ItemDB/Filename", TKind::Text},
+    // 0: the pane's own division.
+    {"SentenceDB/sent_position", TKind::Integer, 0, MaxCoord},
+    {"SentenceDB/sentDet_position", TKind::Integer, 0, MaxCoord},
+    {"ItemDB/item_position", TKind::Integer, 0, MaxCoord},
+    {"ItemDB/itemDet_position", TKind::Integer, 0, MaxCoord},
+};
+
+const TSettingKey& Key(const QString& name, TKind kind)
+{
+    const QByteArray wanted = name.toLatin1();
+    for (const TSettingKey& key : Keys)
+        if (wanted == key.Name && key.Kind == kind)
+            return key;
+    // A read that is not in the list would take its value unchecked.
+    throw std::logic_error("settings key read without a range: " + wanted.toStdString());
+}
+
 QString ReadText(const QSettings& reg, const QString& name, const QString& defaultValue)
 {
+    Key(name, TKind::Text);
     const QVariant v = reg.value(name);
     if (!v.isValid())
         return defaultValue;
     // An INI value edited by hand with a comma in it comes back as a list.
+    const QString text = v.metaType().id() == QMetaType::QStringList ? v.toStringList().join(QLatin1Char(','))
+                                                                      : v.toString();
+    if (text.size() > TSettingsStore::MaxTextLength || text.contains(QChar(0)))
+        return defaultValue;
+    return text;
+}
+
+QString RawText(const QSettings& reg, const QString& name)
+{
+    const QVariant v = reg.value(name);
     if (v.metaType().id() == QMetaType::QStringList)
         return v.toStringList().join(QLatin1Char(','));
     return v.toString();
@@ -26,12 +93,17 @@ QString ReadText(const QSettings& reg, const QString& name, const QString& defau
 
 int ReadInt(const QSettings& reg, const QString& name, int defaultValue)
 {
-    return SettingsTextToInt(ReadText(reg, name, QString()), defaultValue);
+    const TSettingKey& key = Key(name, TKind::Integer);
+    const int value = SettingsTextToInt(RawText(reg, name), defaultValue);
+    if (value >= key.Min && value <= key.Max)
+        return value;
+    return key.Outside == TOutside::Clamp ? std::clamp(value, key.Min, key.Max) : defaultValue;
 }
 
 bool ReadBool(const QSettings& reg, const QString& name, bool defaultValue)
 {
-    return ReadInt(reg, name, defaultValue ? 1 : 0) != 0;
+    Key(name, TKind::Boolean);
+    return SettingsTextToInt(RawText(reg, name), defaultValue ? 1 : 0) != 0;
 }
 
 void WriteInt(QSettings& reg, const QString& name, int value)
@@ -92,6 +164,11 @@ QString TSettingsStore::Location() const
     return Open()->fileName();
 }
 
+const std::vector<TSettingKey>& TSettingsStore::ReadKeys()
+{
+    return Keys;
+}
+
 void TSettingsStore::ReadStartup(TProgramSettings& s) const
 {
     const TProgramSettings d;
@@ -103,10 +180,8 @@ void TSettingsStore::ReadStartup(TProgramSettings& s) const
         if (!file.isEmpty())
             s.RecentFiles << file;
     }
-    s.RecoveryMinutes = std::max(0, ReadInt(*reg, "RecoveryMinutes", d.RecoveryMinutes));
+    s.RecoveryMinutes = ReadInt(*reg, "RecoveryMinutes", d.RecoveryMinutes);
     s.Zoom = ReadInt(*reg, "Zoom", d.Zoom);
-    if (s.Zoom < 0 || s.Zoom >= TProgramSettings::ZoomItems)
-        s.Zoom = TProgramSettings::DefaultZoom;
     s.Left = ReadInt(*reg, "Left", d.Left);
     s.Top = ReadInt(*reg, "Top", d.Top);
     s.Width = ReadInt(*reg, "Width", d.Width);
@@ -119,35 +194,22 @@ void TSettingsStore::ReadStartup(TProgramSettings& s) const
     s.RoomFill = ReadBool(*reg, "RoomFill", d.RoomFill);
     s.Utf8Export = ReadBool(*reg, "Utf8Export", d.Utf8Export);
     s.SentenceDB = ReadBool(*reg, "SentenceDB", d.SentenceDB);
-
-    reg->beginGroup(SentenceSection);
     s.SentColumns.assign(TProgramSettings::SentColumnsRead, -1);
     for (int i = 0; i < TProgramSettings::SentColumnsRead; ++i)
-        s.SentColumns[i] = ReadInt(*reg, QStringLiteral("Col%1").arg(i), -1);
-    reg->endGroup();
-
+        s.SentColumns[i] = ReadInt(*reg, QStringLiteral("SentenceDB/Col%1").arg(i), -1);
     s.ItemDB = ReadBool(*reg, "ItemDB", d.ItemDB);
-
-    reg->beginGroup(SentenceSection);
-    s.SentFilename = ReadText(*reg, "Filename", d.SentFilename);
-    reg->endGroup();
-    reg->beginGroup(ItemSection);
-    s.ItemFilename = ReadText(*reg, "Filename", d.ItemFilename);
-    reg->endGroup();
+    s.SentFilename = ReadText(*reg, "SentenceDB/Filename", d.SentFilename);
+    s.ItemFilename = ReadText(*reg, "ItemDB/Filename", d.ItemFilename);
 }
 
 void TSettingsStore::ReadActivation(TProgramSettings& s) const
 {
     const TProgramSettings d;
     const auto reg = Open();
-    reg->beginGroup(SentenceSection);
-    s.sent_position = ReadInt(*reg, "sent_position", d.sent_position);
-    s.sentDet_position = ReadInt(*reg, "sentDet_position", d.sentDet_position);
-    reg->endGroup();
-    reg->beginGroup(ItemSection);
-    s.item_position = ReadInt(*reg, "item_position", d.item_position);
-    s.itemDet_position = ReadInt(*reg, "itemDet_position", d.itemDet_position);
-    reg->endGroup();
+    s.sent_position = ReadInt(*reg, "SentenceDB/sent_position", d.sent_position);
+    s.sentDet_position = ReadInt(*reg, "SentenceDB/sentDet_position", d.sentDet_position);
+    s.item_position = ReadInt(*reg, "ItemDB/item_position", d.item_position);
+    s.itemDet_position = ReadInt(*reg, "ItemDB/itemDet_position", d.itemDet_position);
 }
 
 bool TSettingsStore::WriteExit(const TProgramSettings& s) const

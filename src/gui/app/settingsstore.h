@@ -52,6 +52,18 @@ struct TProgramSettings {
     static constexpr int DefaultZoom = 3;
 };
 
+// One value the store reads, with what it accepts. Every read goes through this list, so a
+// value from a hand-edited or hostile store never reaches the window unchecked.
+struct TSettingKey {
+    enum class TKind { Text, Integer, Boolean };
+    enum class TOutside { Clamp, Default }; // what an integer outside Min..Max becomes
+    const char* Name;                       // "Zoom", "SentenceDB/sent_position"
+    TKind Kind;
+    int Min = 0;
+    int Max = 0;
+    TOutside Outside = TOutside::Clamp;
+};
+
 // Integer text as the store reads it: missing or empty gives the default; more than two
 // characters starting with "0x"/"0X" is hexadecimal; anything else that is not a 32-bit
 // integer gives the default.
@@ -71,6 +83,13 @@ public:
     void ReadActivation(TProgramSettings& s) const;
     // Exit pass: every value. False when the store could not be written.
     bool WriteExit(const TProgramSettings& s) const;
+
+    // Every value the read passes take, with its range.
+    static const std::vector<TSettingKey>& ReadKeys();
+    // Longest text value taken (a path); longer ones, and ones holding NUL, give the default.
+    static constexpr int MaxTextLength = 4096;
+    // Window coordinates and sizes are taken within this much either way.
+    static constexpr int MaxCoordinate = 32767;
 
     // Where the values live (for messages).
     QString Location() const;

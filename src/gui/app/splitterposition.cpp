@@ -12,6 +12,11 @@ int SplitterPosition(const QSplitter& splitter)
 void PlaceSplitter(QSplitter& splitter, int pos)
 {
     const QList<int> sizes = splitter.sizes();
-    if (pos > 0 && sizes.size() >= 2)
-        splitter.setSizes({pos, std::max(sizes.value(0) + sizes.value(1) - pos, 1)});
+    const int total = sizes.value(0) + sizes.value(1);
+    if (pos <= 0 || sizes.size() < 2)
+        return;
+    // A stored position larger than the splitter would leave the second part no room.
+    if (total > 1)
+        pos = std::min(pos, total - 1);
+    splitter.setSizes({pos, std::max(total - pos, 1)});
 }

@@ -4,5 +4,6 @@ class QSplitter;
 
 // -1 while the splitter has not been laid out yet.
 int SplitterPosition(const QSplitter& splitter);
-// Gives the first part exactly pos, the second the rest; 0 or less leaves it alone.
+// Gives the first part pos (at most the splitter's size less one), the second the rest;
+// 0 or less leaves it alone.
 void PlaceSplitter(QSplitter& splitter, int pos);
