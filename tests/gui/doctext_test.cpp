@@ -1,5 +1,6 @@
 #include "gui/document/doctext.h"
 
+#include "cp1250chart.h"
 #include "kberror.h"
 
 #include <gtest/gtest.h>
@@ -61,4 +62,33 @@ TEST_F(DocText, CodePageSetting)
 
     SetDocCodePage("windows-1250");
     EXPECT_EQ(DocToQt(Bytes({0xe8})), QString::fromUtf8("č"));
+}
+
+TEST_F(DocText, HighBytesFollowTheCodePageChart)
+{
+    QString defined; // every character the chart gives
+    for (char32_t c : Cp1250High)
+        if (c)
+            defined += QString::fromUcs4(&c, 1);
+    for (int i = 0; i < 128; ++i) {
+        const std::string byte(1, static_cast<char>(0x80 + i));
+        SCOPED_TRACE(QStringLiteral("byte 0x%1").arg(0x80 + i, 0, 16).toStdString());
+        const QString shown = DocToQt(byte);
+        if (const char32_t c = Cp1250High[i]) {
+            EXPECT_EQ(shown, QString::fromUcs4(&c, 1));
+            // The letter typed into a field is stored as its byte.
+            EXPECT_EQ(QtToDoc(QString::fromUcs4(&c, 1)), byte);
+        } else {
+            // An undefined byte shows as one character that no defined byte shows as.
+            ASSERT_EQ(shown.size(), 1);
+            EXPECT_FALSE(defined.contains(shown[0]));
+        }
+    }
+    // All 256 bytes, NUL too, come back from the widget as they were.
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    bool lossy = true;
+    EXPECT_EQ(QtToDoc(DocToQt(all), &lossy), all);
+    EXPECT_FALSE(lossy);
 }
