@@ -75,7 +75,14 @@ TPrivateFolder::TPrivateFolder(const std::string& path, bool create) : m_path(pa
 
 std::string TPrivateFolder::HandlePath() const
 {
-    return "/proc/self/fd/" + std::to_string(m_fd.Get());
+    const std::string viaHandle = "/proc/self/fd/" + std::to_string(m_fd.Get());
+    struct stat reached {};
+    struct stat held {};
+    // Without /proc the checked path is the next best.
+    if (::stat(viaHandle.c_str(), &reached) != 0 || ::fstat(m_fd.Get(), &held) != 0 ||
+        reached.st_dev != held.st_dev || reached.st_ino != held.st_ino)
+        return m_path;
+    return viaHandle;
 }
 
 std::vector<TFolderEntry> TPrivateFolder::EntriesEndingWith(const std::string& suffix) const
