@@ -154,7 +154,7 @@ TEST(ExitsTab, CancelledPromptsChangeNothing)
     EXPECT_FALSE(p.f.Area().Modified);
 }
 
-TEST(ExitsTab, TargetsInNumberOrderAndChoicesWithoutMarks)
+TEST(ExitsTab, TargetsInNumberOrderAndEachChoiceAStepOfItsOwn)
 {
     // Rooms numbered against their position order; room 1 is gone.
     TPanelExits p({TExit{ekNone, "new", -1}, TExit{ekHiddenExit, "old", 1}, TExit{ekVisibleEnter, "barn", 7}},
@@ -190,7 +190,9 @@ TEST(ExitsTab, TargetsInNumberOrderAndChoicesWithoutMarks)
     EXPECT_EQ(p.room->Exits[0].Target, 7);
     EXPECT_EQ(p.room->Exits[0].Kind, ekHiddenEnter);
     EXPECT_TRUE(p.f.Area().Modified);
-    EXPECT_EQ(p.Marks(), p.marks);
+    EXPECT_EQ(p.Marks(), p.marks + 2);
+    // The list stays on the exit the choices were made for.
+    EXPECT_EQ(t.List->currentRow(), 0);
 
     // Without exits only adding is offered.
     TPanelExits none({});

@@ -160,7 +160,7 @@ TEST(ItemsTab, DeleteAsksForOneOrForTheSelectedCountAndKeepsTheOrderOfTheRest)
     }
 }
 
-TEST(ItemsTab, TextsShowJoinedAreStoredOnLeavingAndDefaultAndClearRewriteThem)
+TEST(ItemsTab, TextsShowJoinedAreRecordedWhenTypedAndDefaultAndClearRewriteThem)
 {
     TItem bell = Item("bell", {}, {"a quiet ", "hum"});
     bell.Smell = {"sweet"};
@@ -173,8 +173,9 @@ TEST(ItemsTab, TextsShowJoinedAreStoredOnLeavingAndDefaultAndClearRewriteThem)
     c.Texts()->setCurrentIndex(1);
     listen->setFocus();
     c.List()->setFocus();
-    EXPECT_EQ(p.Active().Items[0].Listen, TStrings{"a quiet hum"});
+    EXPECT_EQ(p.Active().Items[0].Listen, TStrings({"a quiet ", "hum"})) << "passing through keeps the lines";
     EXPECT_FALSE(p.f.Area().Modified);
+    EXPECT_EQ(p.Marks(), p.marks);
 
     listen->setFocus();
     QTest::keyClick(listen, Qt::Key_End);
@@ -196,7 +197,7 @@ TEST(ItemsTab, TextsShowJoinedAreStoredOnLeavingAndDefaultAndClearRewriteThem)
     c.ClickItem(0);
     EXPECT_EQ(c.Texts()->Shape(2), 0);
     EXPECT_EQ(c.Texts()->tabIcon(2).pixmap(16).toImage(), TItemTextTabs::Picture(0).pixmap(16).toImage());
-    EXPECT_EQ(p.Marks(), p.marks) << "texts are stored without marks";
+    EXPECT_EQ(p.Marks(), p.marks + 3) << "typing, Default and Clear are a step each";
 }
 
 TEST(ItemsTab, SynonymsAddEditAndDelete)

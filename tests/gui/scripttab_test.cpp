@@ -84,7 +84,7 @@ TEST(ScriptTab, EnableShowsTheRoomsScriptOrTheAreaTemplateWhenBlank)
     }
 }
 
-TEST(ScriptTab, LeavingTheEditorTakesOverTheScriptAndSetsModifiedOnlyWhenItDiffers)
+TEST(ScriptTab, LeavingTheEditorRecordsTheScriptOnlyWhenItDiffers)
 {
     const TStrings script = {"inherit ROOM;", "", "  $_LONG_$", ""};
     TScriptPanel p(script, true);
@@ -97,10 +97,14 @@ TEST(ScriptTab, LeavingTheEditorTakesOverTheScriptAndSetsModifiedOnlyWhenItDiffe
     p.editor->setCursorPosition(0, 0);
     QTest::keyClicks(p.editor, QStringLiteral("// "));
     EXPECT_EQ(p.Room().Script, script) << "only leaving takes it over";
+    EXPECT_TRUE(p.f.Area().Modified) << "typing is a change at once";
     p.LeaveEditor();
     EXPECT_EQ(p.Room().Script, (TStrings{"// inherit ROOM;", "", "  $_LONG_$", ""}));
-    EXPECT_TRUE(p.f.Area().Modified);
-    EXPECT_EQ(p.Marks(), p.marks);
+    EXPECT_EQ(p.Marks(), p.marks + 1);
+    p.f.Form().Document().UndoEdit();
+    EXPECT_EQ(p.Room().Script, script);
+    p.f.Form().Document().RedoEdit();
+    EXPECT_EQ(p.Room().Script, (TStrings{"// inherit ROOM;", "", "  $_LONG_$", ""}));
 }
 
 TEST(ScriptTab, DisableAndDefaultFromThePopupMenu)
@@ -109,10 +113,10 @@ TEST(ScriptTab, DisableAndDefaultFromThePopupMenu)
     TScriptPanel p(script, true);
     p.Popup("miScriptDefault");
     EXPECT_EQ(p.editor->text(), Shown(Template));
-    EXPECT_EQ(p.Room().Script, script) << "until the editor is left";
+    EXPECT_EQ(p.Room().Script, Template);
     EXPECT_EQ(p.Marks(), p.marks + 1);
     p.LeaveEditor();
-    EXPECT_EQ(p.Room().Script, Template);
+    EXPECT_EQ(p.Marks(), p.marks + 1) << "nothing typed since";
     EXPECT_TRUE(p.f.Area().Modified);
 
     p.Popup("miScriptDisable");
@@ -121,13 +125,14 @@ TEST(ScriptTab, DisableAndDefaultFromThePopupMenu)
     EXPECT_EQ(p.Room().Script, Template);
     EXPECT_EQ(p.Marks(), p.marks + 2);
 
-    // Enabling again brings the same text back. Undo goes back through the marks: the text
-    // taken over on leaving came without one, so the "Default script" mark holds the old one.
+    // Enabling again brings the same text back; undo goes back through each step.
     QTest::mouseClick(p.enable, Qt::LeftButton);
     EXPECT_EQ(p.editor->text(), Shown(Template));
     p.f.Form().Document().UndoEdit();
     EXPECT_FALSE(p.editor->isVisible());
     p.f.Form().Document().UndoEdit();
     EXPECT_TRUE(p.editor->isVisible());
+    EXPECT_EQ(p.editor->text(), Shown(Template));
+    p.f.Form().Document().UndoEdit();
     EXPECT_EQ(p.editor->text(), Shown(script));
 }

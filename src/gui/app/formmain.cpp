@@ -251,6 +251,7 @@ void TFormMain::ConnectCommands()
     connect(m.miValidate, &QAction::triggered, this, &TFormMain::Validate);
     connect(m_roomPanel->ValidationList(), &TValidationList::RoomChosen, m_mapEditor, &TMapEditor::SelectRoom);
     connect(m.miFindRoom, &QAction::triggered, this, [this] {
+        m_document.CommitTyping();
         ShowDetailsWithListBelow();
         m_roomPanel->StartFinding();
     });
@@ -316,7 +317,16 @@ void TFormMain::WireDocument()
     // The map and the room details follow the document themselves; this window keeps the
     // undo controls, the Save button, the default-room pictures and the status bar.
     connect(&m_document, &TAreaDocument::AreaChanged, this, &TFormMain::AddMarkNotify);
+    // Undo and redo may bring back another grid size: the picture and its pixel count follow.
+    connect(&m_document, &TAreaDocument::AreaChanged, this, [this](TAreaChange change) {
+        const TRoomList& area = m_document.Area();
+        const TMapGeometry shown = m_mapView->Geometry();
+        if (change != TAreaChange::Mark &&
+            shown.PictureSize() != TMapGeometry(shown.ZoomPercent(), area.Width, area.Height).PictureSize())
+            ApplyZoom();
+    });
     connect(&m_document, &TAreaDocument::ModifiedChanged, m_tbSave, &QWidget::setEnabled);
+    connect(&m_document, &TAreaDocument::ModifiedChanged, this, &TFormMain::AddMarkNotify);
     connect(&m_document, &TAreaDocument::TemplatesChanged, this, &TFormMain::PaintDefaultRoomGlyphs);
     connect(m_mapEditor, &TMapEditor::CursorCellChanged, this, &TFormMain::ShowCursorCell);
 }
@@ -353,7 +363,8 @@ void TFormMain::ShowCursorCell(TGridPoint c)
 void TFormMain::AddMarkNotify()
 {
     const TAUndoList& undo = m_document.Undo();
-    const bool canUndo = undo.Position() >= 1;
+    // Text typed and not yet recorded is a step that Undo takes back.
+    const bool canUndo = undo.Position() >= 1 || m_document.Area().Modified;
     const bool canRedo = undo.Position() < undo.Count() - 1;
     m_menu.miUndo->setEnabled(canUndo);
     m_tbUndo->setEnabled(canUndo);

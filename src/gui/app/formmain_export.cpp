@@ -14,6 +14,7 @@ TExportEncoding TFormMain::ExportEncoding() const
 
 void TFormMain::ExportCode(bool usingScript)
 {
+    m_document.CommitTyping();
     TRoomList& area = m_document.Area();
     const QString suggestion = QFile::decodeName(QByteArray::fromStdString(SuggestedOutputDirectory(area.FileName)));
     const std::optional<QString> folder =
@@ -33,6 +34,7 @@ void TFormMain::ExportCode(bool usingScript)
 
 void TFormMain::Validate()
 {
+    m_document.CommitTyping();
     TValidationList* list = m_roomPanel->ValidationList();
     list->ShowReport(ValidateArea(m_document.Area(), ExportEncoding()));
     const TValidationReport& report = list->Report();

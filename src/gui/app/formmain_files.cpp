@@ -28,6 +28,7 @@ QString PathText(const std::string& path)
 void TFormMain::tbNewClick()
 {
     // Unsaved work is offered for saving first, as Open does.
+    m_document.CommitTyping();
     if (m_document.Area().Modified) {
         const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
         if (answer == TAnswer::Cancel || (answer == TAnswer::Yes && !Save(false)))
@@ -45,6 +46,7 @@ void TFormMain::tbNewClick()
 
 void TFormMain::tbOpenClick()
 {
+    m_document.CommitTyping();
     if (m_document.Area().Modified) {
         const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
         if (answer == TAnswer::Cancel || (answer == TAnswer::Yes && !Save(false)))
@@ -58,6 +60,7 @@ void TFormMain::tbOpenClick()
 
 void TFormMain::OpenRecent(const QString& fileName)
 {
+    m_document.CommitTyping();
     if (m_document.Area().Modified) {
         const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
         if (answer == TAnswer::Cancel || (answer == TAnswer::Yes && !Save(false)))
@@ -118,6 +121,7 @@ bool TFormMain::Save(bool askName)
 bool TFormMain::CloseQuery()
 {
     bool stay = false;
+    m_document.CommitTyping();
     if (m_document.Area().Modified) {
         const TAnswer answer = m_asker->AskYesNoCancel(this, MapChangedQuestion);
         if (answer == TAnswer::Cancel)

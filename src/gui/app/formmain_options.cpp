@@ -7,6 +7,8 @@
 
 void TFormMain::tbOptionsClick()
 {
+    // Typed text is a step before the options' own.
+    m_document.CommitTyping();
     if (!m_formOptions) {
         m_formOptions = new TFormOptions(m_document, this);
         connect(m_formOptions, &QDialog::accepted, this, &TFormMain::ApplyOptions);

@@ -101,6 +101,7 @@ void TFormMain::ExportPicture()
 
 void TFormMain::ExportText()
 {
+    m_document.CommitTyping();
     const TFileDialogSpec setup{QStringLiteral("Choose a filename to export"),
                                QStringLiteral("Text files (*.txt);;All files (*.*)"), QStringLiteral("txt"), true, {}};
     const QString name = m_asker->AskSaveFileName(this, setup, QString());

@@ -28,8 +28,19 @@ void TAreaDocument::SetModified(bool modified)
     FollowModified();
 }
 
+void TAreaDocument::CommitTyping()
+{
+    // Storing may record a mark, which may ask again.
+    if (m_committing)
+        return;
+    m_committing = true;
+    emit CommitWanted();
+    m_committing = false;
+}
+
 void TAreaDocument::UndoEdit()
 {
+    CommitTyping();
     if (!m_undo.CanUndo())
         return;
     SetActiveRoom(nullptr);
@@ -40,6 +51,8 @@ void TAreaDocument::UndoEdit()
 
 void TAreaDocument::RedoEdit()
 {
+    // Text typed since the undo is a new edit: it is kept, and the redo steps go as after any edit.
+    CommitTyping();
     if (!m_undo.CanRedo())
         return;
     SetActiveRoom(nullptr);
@@ -75,6 +88,7 @@ void TAreaDocument::Adopt(std::unique_ptr<TRoomList> loaded)
 
 void TAreaDocument::SaveAs(const std::string& fileName)
 {
+    CommitTyping();
     // The templates travel in the file; the document keeps the only live copy of them.
     m_templates.CopyInto(m_area->DefaultRooms);
     try {
@@ -91,6 +105,8 @@ void TAreaDocument::SaveAs(const std::string& fileName)
 
 void TAreaDocument::SetActiveRoom(TRoom* room)
 {
+    // The room being left keeps what was typed into it.
+    CommitTyping();
     // Edits made to the room being left are recorded by the next mark.
     m_area->Touch(m_activeRoom);
     m_activeRoom = room;

@@ -34,8 +34,13 @@ public:
     void SetModified(bool modified);
     // Undo and redo copy a snapshot back into the same area object; the active room is
     // let go first, as it belongs to the contents being replaced.
+    // Both first take over the field being typed in, so that its text is a step of its own.
     void UndoEdit();
     void RedoEdit();
+    // Asks the room details to store what the field being typed in holds, as leaving it
+    // would. Everything that reads the area (saving, questions, exports, checks, copies,
+    // undo) calls this first.
+    void CommitTyping();
 
     // --- whole areas
     // Takes a new area in place of the current one and starts its history afresh.
@@ -47,7 +52,8 @@ public:
     // takes a loaded file; its name and Modified flag stay as they are.
     void Adopt(std::unique_ptr<TRoomList> loaded);
     // Writes the area with the default rooms to fileName, which becomes the area's name;
-    // clears Modified. Throws on failure, leaving name and flag as they were.
+    // clears Modified. Throws on failure, leaving name and flag as they were. The field
+    // being typed in is taken over first.
     void SaveAs(const std::string& fileName);
 
     // --- active room: the room the details show and edit; owned by the area
@@ -64,6 +70,8 @@ public:
     void SelectTemplate(int index);
 
 signals:
+    // CommitTyping: the room details store their focused field now.
+    void CommitWanted();
     // A new area object: views let go of the old one. Its first mark follows.
     void AreaReplaced();
     // After every mark, undo and redo.
@@ -82,4 +90,5 @@ private:
     TDefaultRooms m_templates;
     TRoom* m_activeRoom = nullptr;
     bool m_announcedModified = false;
+    bool m_committing = false;
 };

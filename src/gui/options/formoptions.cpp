@@ -333,8 +333,9 @@ TOptionsOutcome TFormOptions::Apply()
         outcome.Resized = true;
     }
 
-    // The options travel in the area file: a change must not be lost at closing.
+    // The options travel in the area file: a change must not be lost at closing, and is a
+    // step of its own that undo and redo can take back and bring back.
     if (!(static_cast<const TAreaFields&>(area) == before))
-        m_document.SetModified(true);
+        m_document.RecordEdit();
     return outcome;
 }

@@ -83,6 +83,8 @@ void TCodeTab::showEvent(QShowEvent* event)
 
 void TCodeTab::Refresh()
 {
+    // The field being typed in counts with its text.
+    m_site.CommitTyping();
     m_refreshTimer.stop();
     const TRoom* room = m_site.Room();
     const TRoomList* area = m_site.Area();

@@ -294,4 +294,7 @@ void TExitsTab::ExitChanged(bool withMark)
     m_site.SetAreaModified();
     if (withMark)
         m_site.AddMark();
+    else
+        // A choice in the details is a step of its own; the list stays on the exit.
+        m_site.RecordEditKeepingSelection();
 }

@@ -35,7 +35,8 @@ private:
     void DeleteExit();
     void TargetChosen(int index);
     void KindClicked(int choice);
-    // Every exit edit is stored data: the panel records it; the dialog marks its area.
+    // Every exit edit is stored data: the panel records it; the dialog marks its area. A
+    // list change refills the tab from the room (withMark), a choice in the details does not.
     void ExitChanged(bool withMark);
 
     TRoomEditSite& m_site;

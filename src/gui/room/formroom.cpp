@@ -95,8 +95,8 @@ void TFormRoom::Prepare(const TRoom& room)
 
 void TFormRoom::accept()
 {
-    // A field still being typed into is left first, so that its text is stored.
-    m_save->setFocus(Qt::OtherFocusReason);
+    // A field still being typed into keeps its text.
+    m_site->CommitTyping();
     m_workRoom->AreaTypes = m_main->CheckedAreaTypes();
     QDialog::accept();
 }

@@ -8,6 +8,7 @@
 #include "gui/shared/asker.h"
 #include "gui/shared/controlnames.h"
 #include "model/itemsclipboard.h"
+#include "model/text.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -148,6 +149,11 @@ TItemsTab::TItemsTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
         if (!m_site.Filling)
             m_site.SetModified();
     });
+    connect(&m_site, &TRoomEditSite::CommitWanted, this, [this] {
+        for (int tab = 0; tab < TItemTextTabs::Count; ++tab)
+            if (TRoomEditSite::IsTypingIn(m_texts->Memo(tab)))
+                StoreMemo(tab);
+    });
     OnChangeItem();
 }
 
@@ -218,8 +224,17 @@ void TItemsTab::ShowMemo(int tab, const TItem& item)
 
 void TItemsTab::StoreMemo(int tab)
 {
-    if (TItem* item = m_site.CurrentItem())
-        item->Sense(tab) = MemoLines(*m_texts->Memo(tab));
+    TItem* item = m_site.CurrentItem();
+    if (!item || m_site.Filling)
+        return;
+    const QPlainTextEdit& memo = *m_texts->Memo(tab);
+    TStrings& stored = item->Sense(tab);
+    // The panel shows the text joined: leaving it untyped keeps the stored lines.
+    if (m_site.InDialog() ? MemoLines(memo) == stored : MemoText(memo) == StringsDescToString(stored))
+        return;
+    stored = MemoLines(memo);
+    // A step of its own; the list stays on the item.
+    m_site.RecordEditKeepingSelection();
 }
 
 void TItemsTab::StoreFocusedMemo()

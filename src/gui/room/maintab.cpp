@@ -98,6 +98,13 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
     m_long->installEventFilter(this);
     connect(m_type, &QComboBox::currentIndexChanged, this, &TMainTab::TypeChange);
     connect(m_long, &QPlainTextEdit::textChanged, this, &TMainTab::LongChange);
+    // Typing is a change at once: the close question and the Save button know of it.
+    for (QLineEdit* field : {m_filename, m_short})
+        connect(field, &QLineEdit::textEdited, this, [this] {
+            if (!m_site.Filling)
+                m_site.SetModified();
+        });
+    connect(&m_site, &TRoomEditSite::CommitWanted, this, &TMainTab::CommitTyping);
     if (panel) {
         connect(m_toDefault, &QPushButton::clicked, this, &TMainTab::ToDefaultClick);
         connect(m_toSentences, &QPushButton::clicked, this, &TMainTab::ToSentencesClick);
@@ -129,6 +136,16 @@ bool TMainTab::eventFilter(QObject* watched, QEvent* event)
         LongResize();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TMainTab::CommitTyping()
+{
+    if (TRoomEditSite::IsTypingIn(m_filename))
+        FilenameExit();
+    else if (TRoomEditSite::IsTypingIn(m_short))
+        ShortExit();
+    else if (TRoomEditSite::IsTypingIn(m_long))
+        LongExit();
 }
 
 void TMainTab::ShowRoom()
@@ -166,30 +183,34 @@ TRoomDescription* TMainTab::ChosenDescription() const
 
 void TMainTab::TypeChange()
 {
-    TRoom* room = m_site.Room();
-    if (!room)
+    if (!m_site.Room())
         return;
-    // Showing a kind the room lacks gives it an empty one; that alone is no edit.
-    if (!ChosenDescription())
-        room->Descriptions.push_back({QtToDoc(m_type->currentText()), {}});
-    const TRoomDescription& description = *ChosenDescription();
+    // A kind the room lacks shows empty: only viewing it must not change the room or its file.
+    const TRoomDescription* description = ChosenDescription();
+    const TStrings none;
+    const TStrings& text = description ? description->Text : none;
     const bool filling = std::exchange(m_site.Filling, true);
-    m_long->setPlainText(m_site.InDialog() ? LinesText(description.Text) : JoinedText(description.Text));
+    m_long->setPlainText(m_site.InDialog() ? LinesText(text) : JoinedText(text));
     m_site.Filling = filling;
 }
 
 void TMainTab::LongExit()
 {
+    TRoom* room = m_site.Room();
+    if (!room)
+        return;
     TRoomDescription* description = ChosenDescription();
-    if (!description)
+    // Compared with what showing it gave, so that leaving without typing keeps the lines;
+    // the dialog stores its lines as they stand.
+    const std::string typed = MemoText(*m_long);
+    if (!m_site.InDialog() && typed == StringsDescToString(description ? description->Text : TStrings{}))
         return;
-    if (m_site.InDialog()) {
-        description->Text = MemoLines(*m_long);
-        return;
+    if (!description) {
+        if (typed.empty())
+            return;
+        room->Descriptions.push_back({QtToDoc(m_type->currentText()), {}});
+        description = &room->Descriptions.back();
     }
-    // Compared with what showing it gave, so that leaving without typing keeps the lines.
-    if (MemoText(*m_long) == StringsDescToString(description->Text))
-        return;
     description->Text = MemoLines(*m_long);
     m_site.RecordEdit();
 }

@@ -26,10 +26,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The field the keyboard is in stores its text.
+    void CommitTyping();
     void FilenameExit();
     void ShortExit();
     void ShortF5();
-    // Shows the description the "Type" list names, creating it empty when missing.
+    // Shows the description the "Type" list names; a missing one shows empty and is made
+    // only when text is typed into it.
     void TypeChange();
     void LongExit();
     void LongChange();

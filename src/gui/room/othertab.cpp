@@ -7,6 +7,8 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <utility>
@@ -41,10 +43,26 @@ TOtherTab::TOtherTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addStretch(1);
+    connect(&m_site, &TRoomEditSite::CommitWanted, this, [this] {
+        for (int i = 0; i < 3; ++i)
+            if (TRoomEditSite::IsTypingIn(m_lights[i]))
+                LightExit(i);
+    });
 }
 
 bool TOtherTab::eventFilter(QObject* watched, QEvent* event)
 {
+    // A level with nothing typed to take back lets Ctrl+Z and Ctrl+Shift+Z reach the area's
+    // undo and redo, as they do everywhere outside a text being typed.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const auto* line = watched->findChild<const QLineEdit*>();
+        if (line && ((key->matches(QKeySequence::Undo) && !line->isUndoAvailable()) ||
+                     (key->matches(QKeySequence::Redo) && !line->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+    }
     for (int i = 0; i < 3; ++i) {
         if (watched != m_lights[i])
             continue;
@@ -88,8 +106,10 @@ void TOtherTab::LightChange(int index)
 void TOtherTab::LightExit(int index)
 {
     TRoom* room = m_site.Room();
-    if (room && m_edited[index])
-        Light(*room, index) = m_lights[index]->value();
+    if (!room || !m_edited[index] || Light(*room, index) == m_lights[index]->value())
+        return;
+    Light(*room, index) = m_lights[index]->value();
+    m_site.RecordEdit();
 }
 
 void TOtherTab::LightF5(int index)

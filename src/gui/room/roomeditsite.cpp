@@ -2,6 +2,9 @@
 
 #include "gui/document/areadocument.h"
 
+#include <QWidget>
+#include <utility>
+
 TRoomEditSite::TRoomEditSite(TAreaDocument& document, TAsker& asker, QObject* parent)
     : QObject(parent), m_document(&document), m_asker(asker)
 {
@@ -12,11 +15,27 @@ TRoomEditSite::TRoomEditSite(TAreaDocument& document, TAsker& asker, QObject* pa
         if (change != TAreaChange::Mark)
             m_currentItem = nullptr;
     });
+    connect(&document, &TAreaDocument::CommitWanted, this, &TRoomEditSite::CommitTyping);
 }
 
 TRoomEditSite::TRoomEditSite(TRoom& workRoom, TAsker& asker, QObject* parent)
     : QObject(parent), m_asker(asker), m_workRoom(&workRoom)
 {
+}
+
+void TRoomEditSite::CommitTyping()
+{
+    if (Filling || !Room())
+        return;
+    const bool committing = std::exchange(m_committing, true);
+    emit CommitWanted();
+    m_committing = committing;
+}
+
+bool TRoomEditSite::IsTypingIn(const QWidget* field)
+{
+    const QWidget* focused = field->window()->focusWidget();
+    return focused && (focused == field || field->isAncestorOf(focused));
 }
 
 TRoom* TRoomEditSite::Room() const
@@ -42,7 +61,9 @@ void TRoomEditSite::SetModified()
 
 void TRoomEditSite::RecordEdit()
 {
-    if (m_document)
+    if (m_committing)
+        RecordEditKeepingSelection();
+    else if (m_document)
         m_document->RecordEdit();
 }
 

@@ -42,6 +42,14 @@ public:
     // the Modified flag alone.
     bool Filling = false;
 
+    // --- the field being typed in
+    // The tabs store what their focused field holds, as leaving it would; the panel's site
+    // does this whenever the document asks. Marks recorded meanwhile keep the controls as
+    // they are, so that the field goes on being typed in where it was.
+    void CommitTyping();
+    // True for the field the keyboard is in, or a part of it, in the field's own window.
+    static bool IsTypingIn(const QWidget* field);
+
     // --- recording edits (all do nothing in the dialog unless said otherwise)
     // Modified := true.
     void SetModified();
@@ -59,6 +67,8 @@ public:
     void ReplaceTemplate(const TRoom& room);
 
 signals:
+    // CommitTyping: each tab stores its field if the keyboard is in it.
+    void CommitWanted();
     // The edited room's contents changed in a way other views show (the map's room colours).
     void RoomChanged(TRoom* room);
     // A short notice for the status bar (copy and paste counts).
@@ -78,4 +88,5 @@ private:
     TRoom* m_workRoom = nullptr;
     TRoomList* m_dialogArea = nullptr;
     TItem* m_currentItem = nullptr;
+    bool m_committing = false;
 };

@@ -132,8 +132,12 @@ TRoomPanel::TRoomPanel(TAreaDocument& document, TAsker& asker, QWidget* parent)
     connect(m_hide, &QToolButton::clicked, this, &TRoomPanel::HideDetailsClicked);
     connect(m_show, &QToolButton::clicked, this, &TRoomPanel::ShowDetailsClicked);
     connect(&m_document, &TAreaDocument::ActiveRoomChanged, this, &TRoomPanel::ShowRoom);
-    // Links made or undone change the exits of the room shown.
-    connect(&m_document, &TAreaDocument::AreaChanged, this, [this] { UpdateActiveExits(ActiveRoom()); });
+    // Links made or undone change the exits of the room shown; a mark that keeps the editors
+    // as they are may follow a new short text.
+    connect(&m_document, &TAreaDocument::AreaChanged, this, [this] {
+        UpdateActiveExits(ActiveRoom());
+        UpdateShort(ActiveRoom());
+    });
 
     ShowRoom(m_document.ActiveRoom());
 }
@@ -179,9 +183,7 @@ void TRoomPanel::ShowRoom(TRoom* room)
     m_short->show();
     m_coordExits->show();
     m_number->setText(QString::number(room->Number));
-    m_short->setText(QLatin1Char(' ') + DocToQt(room->Short) + QLatin1Char(' '));
-    // A screen reader speaks a label's name, so the name carries the value.
-    m_short->setAccessibleName(QStringLiteral("Short description: ") + DocToQt(room->Short));
+    UpdateShort(room);
     UpdateActiveExits(room);
     m_main->ShowRoom();
     m_items->ShowRoom();
@@ -189,6 +191,15 @@ void TRoomPanel::ShowRoom(TRoom* room)
     m_exits->ShowRoom();
     m_script->ShowRoom();
     m_site->Filling = false;
+}
+
+void TRoomPanel::UpdateShort(const TRoom* room)
+{
+    if (!room)
+        return;
+    m_short->setText(QLatin1Char(' ') + DocToQt(room->Short) + QLatin1Char(' '));
+    // A screen reader speaks a label's name, so the name carries the value.
+    m_short->setAccessibleName(QStringLiteral("Short description: ") + DocToQt(room->Short));
 }
 
 void TRoomPanel::UpdateActiveExits(const TRoom* room)

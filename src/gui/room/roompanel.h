@@ -65,6 +65,7 @@ signals:
 
 private:
     void ShowRoom(TRoom* room);
+    void UpdateShort(const TRoom* room);
     void UpdateEditorsVisible();
 
     TAreaDocument& m_document;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <utility>
 
 TScriptTab::TScriptTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_site(site)
 {
@@ -46,6 +47,15 @@ TScriptTab::TScriptTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), 
     connect(m_default, &QAction::triggered, this, &TScriptTab::DefaultScript);
     connect(m_editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popup->popup(m_editor->mapToGlobal(at)); });
+    // Typing is a change at once; the text is stored when the editor is left or read.
+    connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        if (!m_site.Filling && m_site.Room())
+            m_site.SetModified();
+    });
+    connect(&m_site, &TRoomEditSite::CommitWanted, this, [this] {
+        if (TRoomEditSite::IsTypingIn(m_editor))
+            RecordScript();
+    });
 }
 
 void TScriptTab::ShowRoom()
@@ -53,15 +63,22 @@ void TScriptTab::ShowRoom()
     const TRoom* room = m_site.Room();
     if (!room)
         return;
-    SetEditorLines(*m_editor, room->Script);
+    ShowLines(room->Script);
     ShowEditor(room->ScriptEnabled);
 }
 
 bool TScriptTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_editor && event->type() == QEvent::FocusOut)
-        TakeOverScript();
+        RecordScript();
     return QWidget::eventFilter(watched, event);
+}
+
+void TScriptTab::ShowLines(const TStrings& lines)
+{
+    const bool filling = std::exchange(m_site.Filling, true);
+    SetEditorLines(*m_editor, lines);
+    m_site.Filling = filling;
 }
 
 void TScriptTab::ShowEditor(bool enabled)
@@ -77,7 +94,7 @@ void TScriptTab::EnableScript()
     room->ScriptEnabled = true;
     if (IsBlankLines(room->Script) && m_site.Area())
         room->Script = m_site.Area()->ScriptTemplate;
-    SetEditorLines(*m_editor, room->Script);
+    ShowLines(room->Script);
     ShowEditor(true);
     m_site.RecordEdit();
 }
@@ -87,8 +104,9 @@ void TScriptTab::DisableScript()
     TRoom* room = m_site.Room();
     if (!room)
         return;
-    // A menu called up from the keyboard may not have taken the focus: keep what was typed.
-    TakeOverScript();
+    // A menu called up from the keyboard may not have taken the focus: keep what was typed,
+    // as a step of its own.
+    RecordScript();
     room->ScriptEnabled = false;
     ShowEditor(false);
     m_site.RecordEdit();
@@ -97,24 +115,26 @@ void TScriptTab::DisableScript()
 void TScriptTab::DefaultScript()
 {
     const TRoomList* area = m_site.Area();
-    if (!m_site.Room() || !area)
+    TRoom* room = m_site.Room();
+    if (!room || !area)
         return;
-    TakeOverScript();
-    // The mark comes first: it refills the tab from the room, whose script takes the
-    // template only when the editor is left.
-    m_site.AddMark();
-    SetEditorLines(*m_editor, area->ScriptTemplate);
+    // What was typed before is a step of its own, which undo can bring back.
+    RecordScript();
+    if (room->Script == area->ScriptTemplate)
+        return;
+    room->Script = area->ScriptTemplate;
+    ShowLines(room->Script);
+    m_site.RecordEditKeepingSelection();
 }
 
-void TScriptTab::TakeOverScript()
+void TScriptTab::RecordScript()
 {
     TRoom* room = m_site.Room();
-    if (!room)
+    if (!room || m_site.Filling)
         return;
     TStrings lines = EditorLines(*m_editor);
     if (lines == room->Script)
         return;
     room->Script = std::move(lines);
-    // Stored data changed: without the flag, saving and closing would not know.
-    m_site.SetModified();
+    m_site.RecordEditKeepingSelection();
 }

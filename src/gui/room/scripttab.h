@@ -1,5 +1,7 @@
 #pragma once
 // The "Script" tab: the room's own export script in a code editor.
+#include "model/types.h"
+
 #include <QWidget>
 
 class QAction;
@@ -28,8 +30,10 @@ private:
     void EnableScript();
     void DisableScript();
     void DefaultScript();
-    // The room's script becomes the editor's lines.
-    void TakeOverScript();
+    // The room's script becomes the editor's lines, recorded as an edit when they differ.
+    void RecordScript();
+    // The editor shows lines without counting as typing.
+    void ShowLines(const TStrings& lines);
     // Shows the editor while the room's script is enabled, else the "Enable script" button.
     void ShowEditor(bool enabled);
 
