@@ -1,6 +1,8 @@
 #include "cli/areajson.h"
 
 #include "cli/jsonfields.h"
+#include "cli/jsonstream.h"
+#include "files/loadlimits.h"
 #include "kberror.h"
 
 using nlohmann::json;
@@ -70,7 +72,9 @@ void RoomFromJson(const json& j, TRoom& r, const TTextCodec& c)
             TRoomDescription d;
             StringFromJson(dj, "Name", d.Name, c);
             StringsFromJson(dj, "Text", d.Text, c);
-            r.Descriptions.push_back(std::move(d));
+            // Loading drops a description without lines; the area built is the one that loads.
+            if (!d.Text.empty())
+                r.Descriptions.push_back(std::move(d));
         }
     }
     if (const json* items = ArrayAt(j, "Items")) {
@@ -228,4 +232,31 @@ void AreaFromJson(const json& j, TRoomList& area, const TTextCodec& c)
             area.DefaultRooms.Add(std::move(room));
         }
     }
+}
+
+void AreaFromJsonText(const std::string& text, const std::string& fileName, TRoomList& area, const TTextCodec& c)
+{
+    // A room takes at least its own size once loaded: more rooms than the content limit holds
+    // of those can never load, and are not built.
+    const size_t maxRooms = TLoadLimits{}.MaxContentBytes / sizeof(TRoom);
+    std::vector<std::unique_ptr<TRoom>> rooms, defaults;
+    const auto reader = [&](std::vector<std::unique_ptr<TRoom>>& list, const char* key) {
+        return TJsonStreamedKey{key, [&list] { list.clear(); },
+                                [&list, &c, key, maxRooms](const json& element) {
+                                    if (list.size() >= maxRooms)
+                                        throw EKbError(std::string("JSON: \"") + key +
+                                                       "\" holds more rooms than an area file can hold.");
+                                    auto room = std::make_unique<TRoom>();
+                                    RoomFromJson(element, *room, c);
+                                    list.push_back(std::move(room));
+                                }};
+    };
+    TJsonStream stream({reader(rooms, "Rooms"), reader(defaults, "DefaultRooms")});
+    const json top = stream.Parse(text, fileName);
+    AreaFromJson(top, area, c);
+    stream.RaiseElementErrors();
+    // The listed order is kept: one stable sort leaves a list in position order as it was.
+    area.AddRooms(std::move(rooms));
+    for (auto& room : defaults)
+        area.DefaultRooms.Add(std::move(room));
 }

@@ -8,6 +8,9 @@
 nlohmann::ordered_json AreaToJson(const TRoomList& area, int version, const TTextCodec& codec);
 // Fills a new area; keys that are missing keep the new object's defaults.
 void AreaFromJson(const nlohmann::json& j, TRoomList& area, const TTextCodec& codec);
+// The same from the JSON text, read as a stream: one room at a time is held as JSON. A room
+// list larger than an area file may hold is refused before it fills memory.
+void AreaFromJsonText(const std::string& text, const std::string& fileName, TRoomList& area, const TTextCodec& codec);
 
 // Pieces shared with the database documents.
 nlohmann::ordered_json ItemToJson(const TItem& item, const TTextCodec& codec);

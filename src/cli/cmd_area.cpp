@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "files/areafile.h"
 #include "files/inputfile.h"
+#include "files/loadablesave.h"
 #include "kberror.h"
 
 #include <iostream>
@@ -21,19 +22,15 @@ int CmdBuild(const TCliArgs& args, std::ostream& out)
 {
     args.Expect(2);
     const TTextCodec codec(args.Encoding());
-    const std::string text = ReadWholeFile(args.Positional[0]);
-    nlohmann::json j;
-    try {
-        j = nlohmann::json::parse(text);
-    } catch (const nlohmann::json::exception& e) {
-        throw EKbError("Cannot read \"" + args.Positional[0] + "\": " + e.what());
-    }
     TRoomList area(0, 0);
-    AreaFromJson(j, area, codec);
+    AreaFromJsonText(ReadWholeFile(args.Positional[0]), args.Positional[0], area, codec);
     // The editor always carries ten template rooms; a file with fewer would gain them on loading.
     while (area.DefaultRooms.Count() < 10)
         area.DefaultRooms.Add(std::make_unique<TRoom>());
-    SaveArea(args.Positional[1], area);
+    NumberRoomsForSaving(area);
+    std::string inflated = AreaToInflatedBytes(area);
+    area.Clear(); // only the file image is needed from here on
+    SaveLoadableArea(args.Positional[1], std::move(inflated));
     (void)out;
     return exitDone;
 }

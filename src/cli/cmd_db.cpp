@@ -1,22 +1,13 @@
 // sdb-dump, idb-dump, sdb-build, idb-build: the database files as JSON and back.
 #include "cli/commands.h"
 #include "cli/dbjson.h"
-#include "files/itemfile.h"
 #include "files/inputfile.h"
+#include "files/itemfile.h"
+#include "files/loadablesave.h"
 #include "files/sentencefile.h"
 #include "kberror.h"
 
 namespace {
-nlohmann::json ReadJsonFile(const std::string& fileName)
-{
-    const std::string text = ReadWholeFile(fileName);
-    try {
-        return nlohmann::json::parse(text);
-    } catch (const nlohmann::json::exception& e) {
-        throw EKbError("Cannot read \"" + fileName + "\": " + e.what());
-    }
-}
-
 // The loaders pass over a file they cannot open; on the command line that is an error.
 [[noreturn]] void CannotOpen(const std::string& fileName)
 {
@@ -54,8 +45,8 @@ int CmdSdbBuild(const TCliArgs& args, std::ostream&)
     args.Expect(2);
     const TTextCodec codec(args.Encoding());
     TSentenceList db;
-    SentencesFromJson(ReadJsonFile(args.Positional[0]), db, codec);
-    SaveSentences(args.Positional[1], db);
+    SentencesFromJsonText(ReadWholeFile(args.Positional[0]), args.Positional[0], db, codec);
+    SaveLoadableSentences(args.Positional[1], SentencesToInflatedBytes(db));
     return exitDone;
 }
 
@@ -64,7 +55,7 @@ int CmdIdbBuild(const TCliArgs& args, std::ostream&)
     args.Expect(2);
     const TTextCodec codec(args.Encoding());
     TItemList db;
-    ItemsFromJson(ReadJsonFile(args.Positional[0]), db, codec);
-    SaveItems(args.Positional[1], db);
+    ItemsFromJsonText(ReadWholeFile(args.Positional[0]), args.Positional[0], db, codec);
+    SaveLoadableItems(args.Positional[1], ItemsToInflatedBytes(db));
     return exitDone;
 }

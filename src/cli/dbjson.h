@@ -12,3 +12,8 @@ void SentencesFromJson(const nlohmann::json& j, TSentenceList& db, const TTextCo
 
 nlohmann::ordered_json ItemsToJson(const TItemList& db, int version, const TTextCodec& codec);
 void ItemsFromJson(const nlohmann::json& j, TItemList& db, const TTextCodec& codec);
+
+// The same from the JSON text, read as a stream: one sentence or item at a time is held as JSON.
+void SentencesFromJsonText(const std::string& text, const std::string& fileName, TSentenceList& db,
+                           const TTextCodec& codec);
+void ItemsFromJsonText(const std::string& text, const std::string& fileName, TItemList& db, const TTextCodec& codec);

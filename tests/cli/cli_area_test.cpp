@@ -99,7 +99,7 @@ TEST(CliArea, NumbersBeyondTheirRangeAreRefusedByName)
         EXPECT_FALSE(std::filesystem::exists(dir.File("big.arf"))) << json;
     }
     // The edges of the range still build.
-    WriteFileBytes(dir.File("edge.json"), R"({"Width": 2147483647, "LastNumber": -2147483648})");
+    WriteFileBytes(dir.File("edge.json"), R"({"Width": 65535, "LastNumber": -2147483648})");
     ASSERT_EQ(Cli({"build", dir.File("edge.json"), dir.File("edge.arf")}).ExitCode, 0);
 }
 
@@ -162,4 +162,76 @@ TEST(CliArea, UnknownOrMisplacedOptionsAreUsageErrors)
         EXPECT_NE(run.Err.find("usage:"), std::string::npos) << run.Err;
     }
     EXPECT_EQ(Cli({"dump", Example(), "--encoding=iso-8859-2"}).ExitCode, 0);
+}
+
+TEST(CliArea, BuildRefusesAreasItsLoaderWouldNotLoadAsBuilt)
+{
+    TTempDir dir;
+    const std::pair<const char*, const char*> refused[] = {
+        // New rooms are numbered on from LastNumber, as loading numbers them.
+        {R"({"LastNumber": 2147483647, "Rooms": [{"X": 1, "Y": 1}]})", "numbered past 2147483647"},
+        {R"({"LastNumber": 4, "Rooms": [{"Number": 5, "X": 1, "Y": 1}]})", "above the area's LastNumber 4"},
+        {R"({"LastNumber": 9, "Rooms": [{"Number": 7, "X": 3, "Y": 1}, {"Number": 7, "X": 1, "Y": 2}]})",
+         "The rooms at (3:1) and (1:2) have the same number 7."},
+        {R"({"Width": 65536})", "65535 cells a side"},
+        {R"({"Height": 2147483647})", "65535 cells a side"},
+    };
+    for (const auto& [json, message] : refused) {
+        WriteFileBytes(dir.File("in.json"), json);
+        const auto run = Cli({"build", dir.File("in.json"), dir.File("out.arf")});
+        EXPECT_EQ(run.ExitCode, 3) << json;
+        EXPECT_NE(run.Err.find(message), std::string::npos) << run.Err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("out.arf"))) << json;
+    }
+
+    // What is accepted loads as built: unnumbered rooms take the numbers loading would give.
+    WriteFileBytes(dir.File("ok.json"), R"({"Width": 65535, "Height": 65535, "LastNumber": 2147483645,
+        "Rooms": [{"X": 5, "Y": 2}, {"Number": -3, "X": 1, "Y": 1}, {"X": 2, "Y": 1}]})");
+    ASSERT_EQ(Cli({"build", dir.File("ok.json"), dir.File("ok.arf")}).ExitCode, 0);
+    TRoomList area(0, 0);
+    LoadArea(dir.File("ok.arf"), area);
+    ASSERT_EQ(area.Count(), 3);
+    EXPECT_EQ(area[0].Number, -3);
+    EXPECT_EQ(area[1].Number, 2147483646);
+    EXPECT_EQ(area[2].Number, 2147483647);
+    EXPECT_EQ(area.LastNumber, 2147483647);
+}
+
+TEST(CliArea, BuildReadsTheJsonAsAParsedDocumentWould)
+{
+    TTempDir dir;
+    // The last value of a key counts, the room lists included.
+    WriteFileBytes(dir.File("twice.json"), R"({"Rooms": [{"X": 1, "Y": 1}], "Width": 3, "Rooms": [{"X": 2, "Y": 2,
+        "Descriptions": [{"Name": "Long", "Text": ["Kept."]}, {"Name": "Empty", "Text": []}]}],
+        "Width": 4, "DefaultRooms": [{"Short": "first"}], "DefaultRooms": [{"Short": "second"}]})");
+    ASSERT_EQ(Cli({"build", dir.File("twice.json"), dir.File("twice.arf")}).ExitCode, 0);
+    TRoomList area(0, 0);
+    LoadArea(dir.File("twice.arf"), area);
+    EXPECT_EQ(area.Width, 4);
+    ASSERT_EQ(area.Count(), 1);
+    EXPECT_EQ(area[0].X, 2);
+    EXPECT_EQ(area[0].Descriptions, (std::vector<TRoomDescription>{{"Long", {"Kept."}}}));
+    EXPECT_EQ(area.DefaultRooms[0].Short, "second");
+    EXPECT_EQ(area.DefaultRooms.Count(), 10);
+
+    // A document that is not well-formed is reported as such, even after a wrong room;
+    // a wrong area field before a wrong room; errors name their key.
+    const std::pair<const char*, const char*> refused[] = {
+        {R"({"Rooms": [{"X": "one"}, {"X": 2}], )", "parse error"},
+        {R"({"Rooms": [{"X": "one"}], "Width": "wide"})", "\"Width\" must be an integer"},
+        {R"({"Rooms": [{"Y": 1}, {"X": "one"}, {"Short": 5}]})", "\"X\" must be an integer"},
+        {R"({"Rooms": 5})", "\"Rooms\" must be an array"},
+        {R"({"Rooms": [{"X": 1}], "Rooms": {}})", "\"Rooms\" must be an array"},
+        {R"({"Rooms": [7]})", "a room must be an object"},
+        {R"({"DefaultRooms": [{"Exits": [{"Kind": 256}]}]})", "\"Kind\" is out of range"},
+        {R"([{"Rooms": []}])", "the area must be an object"},
+        {R"({"Rooms": [{"X": 1}]} {})", "parse error"},
+    };
+    for (const auto& [json, message] : refused) {
+        WriteFileBytes(dir.File("in.json"), json);
+        const auto run = Cli({"build", dir.File("in.json"), dir.File("out.arf")});
+        EXPECT_EQ(run.ExitCode, 3) << json;
+        EXPECT_NE(run.Err.find(message), std::string::npos) << json << ": " << run.Err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("out.arf"))) << json;
+    }
 }
