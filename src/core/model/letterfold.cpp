@@ -16,9 +16,9 @@ std::array<char, 256> MakeFoldTable()
     for (int c = 0xE0; c <= 0xFE; ++c)
         if (c != 0xF7)
             table[static_cast<size_t>(c)] = static_cast<char>(c - 0x20);
-    // The rest stand apart: š ś ť ž ź ą ł ľ ż.
+    // The rest stand apart: š ś ť ž ź ą ł ş ľ ż.
     const std::pair<int, int> pairs[] = {{0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D}, {0x9E, 0x8E}, {0x9F, 0x8F},
-                                         {0xB9, 0xA5}, {0xB3, 0xA3}, {0xBE, 0xBC}, {0xBF, 0xAF}};
+                                         {0xB9, 0xA5}, {0xB3, 0xA3}, {0xBA, 0xAA}, {0xBE, 0xBC}, {0xBF, 0xAF}};
     for (const auto& [small, capital] : pairs)
         table[static_cast<size_t>(small)] = static_cast<char>(capital);
     return table;

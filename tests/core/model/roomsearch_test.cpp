@@ -46,6 +46,9 @@ TEST(FindRooms, FindsByEachFieldIgnoringCase)
         {"12", "12: number; 7: short description"}, // numbers exact and first
         {" 7 ", "7: number"},
         {"112", "112: number; 7: short description"},
+        {"1", "7: short description"}, // a prefix of 12 and 112 is no number of either
+        {"11", "7: short description"},
+        {"2", "7: short description"}, // nor is a suffix
         {"CLEARING.C", "7: file name"}, // the file the export writes
         {"path.lpc", "12: file name"},
         {"clearing", "7: file name, short description"},
