@@ -226,3 +226,67 @@ TEST(HandMode, BlinkTicksScrollBackToTheActiveCell)
     f.Hand().BlinkTick();
     EXPECT_EQ(h->value(), h->maximum());
 }
+
+TEST(HandMode, ModifiersAloneAndShortcutsNeitherBuildNorLink)
+{
+    THandFixture f;
+    // Two rooms laid by the pen, then the pen lifted to walk on to an empty cell and put down.
+    f.Stroke(Qt::Key_P);
+    f.Stroke(Qt::Key_Right);
+    f.Stroke(Qt::Key_Right);
+    f.Stroke(Qt::Key_P);
+    f.Stroke(Qt::Key_Right);
+    f.Stroke(Qt::Key_P);
+    ASSERT_TRUE(f.Hand().PenDown());
+    ASSERT_EQ(f.Active(), (TGridPoint{7, 1}));
+    const TAUndoList& undo = f.Form().Document().Undo();
+    const int position = undo.Position();
+    ASSERT_TRUE(Linked(f.Area(), {3, 1}, {5, 1}));
+
+    // Window systems differ in whether a modifier's own press carries its flag: both ways.
+    const struct {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Flag;
+    } alone[] = {{Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_Control, Qt::ControlModifier},
+                 {Qt::Key_Alt, Qt::AltModifier},     {Qt::Key_Meta, Qt::MetaModifier},
+                 {Qt::Key_AltGr, Qt::GroupSwitchModifier}, {Qt::Key_CapsLock, {}}};
+    for (const auto& key : alone) {
+        for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), key.Flag}) {
+            SCOPED_TRACE(key.Key);
+            f.Now += 300;
+            QTest::sendKeyEvent(QTest::Press, f.Canvas(), key.Key, QString(), mods);
+            QTest::sendKeyEvent(QTest::Release, f.Canvas(), key.Key, QString(), mods);
+            EXPECT_EQ(f.Area().Count(), 2);
+            EXPECT_EQ(undo.Position(), position);
+        }
+    }
+    // Held with Ctrl or Alt, even a walking key is a command, not a step.
+    f.Stroke(Qt::Key_Right, Qt::AltModifier);
+    f.Stroke(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(f.Active(), (TGridPoint{7, 1}));
+    EXPECT_EQ(f.Area().Count(), 2);
+
+    // Ctrl+Z undoes the last edit, the link, and builds nothing; Ctrl+Shift+Z brings it back.
+    f.Stroke(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(undo.Position(), position - 1);
+    EXPECT_FALSE(Linked(f.Area(), {3, 1}, {5, 1}));
+    EXPECT_EQ(f.Area().RoomAt(7, 1), nullptr);
+    f.Stroke(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(undo.Position(), position);
+    EXPECT_TRUE(Linked(f.Area(), {3, 1}, {5, 1}));
+    EXPECT_EQ(f.Area().Count(), 2);
+
+    // Shift with a walking key still walks.
+    f.Stroke(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(f.Active(), (TGridPoint{5, 1}));
+    EXPECT_EQ(f.Area().Count(), 2);
+}
+
+TEST(HandMode, TabLeavesTheMapWithoutBuilding)
+{
+    THandFixture f;
+    f.Stroke(Qt::Key_P);
+    f.Stroke(Qt::Key_Tab);
+    EXPECT_EQ(f.Area().Count(), 0);
+    EXPECT_NE(QApplication::focusWidget(), f.Canvas()) << "Tab moves on to the next control";
+}

@@ -2,6 +2,7 @@
 
 #include "gui/app/aboutdialog.h"
 #include "gui/shared/asker.h"
+#include "gui/shared/codepagefilter.h"
 #include "gui/app/databasepane.h"
 #include "gui/app/editorstyle.h"
 #include "gui/app/heapusage.h"
@@ -85,6 +86,7 @@ TFormMain::TFormMain(std::unique_ptr<TAsker> asker, std::unique_ptr<TSettingsSto
     m_tbTmp->setAccessibleDescription(QStringLiteral("Imports the texts of the area into the sentence database"));
     m_recovery = std::make_unique<TRecovery>(m_document, m_sentenceDocument, m_itemDocument);
     connect(m_recovery.get(), &TRecovery::WriteFailed, this, [this](const QString& text) { m_status->ShowHint(text); });
+    connect(&TTextRefusals::Instance(), &TTextRefusals::Refused, this, [this](const QString& text) { m_status->ShowHint(text); });
     WireDocument();
     WireRoomDetails();
     ConnectCommands();

@@ -9,7 +9,9 @@
 #include "gui/document/doctext.h"
 #include "gui/document/itemdocument.h"
 #include "gui/shared/asker.h"
+#include "gui/shared/codepagefilter.h"
 #include "gui/shared/controlnames.h"
+#include "gui/shared/textmemo.h"
 #include "gui/shared/waitcursor.h"
 #include "model/text.h"
 
@@ -95,6 +97,7 @@ TItemPane::TItemPane(TItemDocument& items, TAreaDocument& area, TAsker& asker, Q
     m_listSplitter->addWidget(m_detailSplitter);
     BuildEditor(m_detailSplitter);
     BuildSearch(m_detailSplitter);
+    GuardLineEdits(*this);
     m_listSplitter->setChildrenCollapsible(false);
     m_detailSplitter->setChildrenCollapsible(false);
 
@@ -174,7 +177,7 @@ void TItemPane::BuildEditor(QWidget* parent)
     m_texts = new QTabWidget(editor);
     m_texts->setObjectName(QStringLiteral("pcItemDBTexts"));
     for (int i = 0; i < TItem::SenseCount; ++i) {
-        auto* memo = new QPlainTextEdit(m_texts);
+        auto* memo = new TTextMemo(m_texts);
         memo->setObjectName(QLatin1String(MemoNames[i]));
         memo->setAccessibleName(QLatin1String(TabCaptions[i]));
         memo->setAccessibleDescription(QStringLiteral("Text of the item on %1").arg(QLatin1String(TabCaptions[i])));

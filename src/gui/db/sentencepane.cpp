@@ -6,6 +6,7 @@
 #include "gui/db/sentencemodel.h"
 #include "gui/db/sentencesearcharea.h"
 #include "gui/document/areadocument.h"
+#include "gui/shared/codepagefilter.h"
 #include "gui/shared/controlnames.h"
 
 #include <QHBoxLayout>
@@ -60,6 +61,7 @@ TSentencePane::TSentencePane(TSentenceDocument& document, TAreaDocument& area, T
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_listSplitter);
+    GuardLineEdits(*this);
 
     connect(m_add, &QToolButton::clicked, this, &TSentencePane::AddClick);
     connect(m_edit, &QToolButton::clicked, this, &TSentencePane::EditClick);

@@ -65,5 +65,39 @@ std::string QtToDoc(const QString& text, bool* lossy)
     const QByteArray bytes = e.encode(text);
     if (lossy)
         *lossy = e.hasError();
+    else if (e.hasError())
+        throw EKbError(UnstorableMessage(text, FirstUnstorable(text)).toStdString());
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+qsizetype FirstUnstorable(const QString& text)
+{
+    const QByteArray name = DocCodePage().toLatin1();
+    // Encoding happens when the result is taken, not at encode().
+    QStringEncoder whole(name.constData());
+    const QByteArray all = whole.encode(text);
+    if (!whole.hasError())
+        return -1;
+    // Only a text that failed is walked, one character (a surrogate pair whole) at a time.
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QStringEncoder one(name.constData());
+        const QByteArray bytes = one.encode(QStringView(text).mid(i, length));
+        if (one.hasError())
+            return i;
+        i += length;
+    }
+    return -1;
+}
+
+QString UnstorableMessage(const QString& text, qsizetype index)
+{
+    if (index < 0 || index >= text.size())
+        return QStringLiteral("The text holds characters that cannot be stored in the code page %1.").arg(DocCodePage());
+    const qsizetype length = text.at(index).isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(index, length);
+    const char32_t point = length == 2 ? QChar::surrogateToUcs4(character.at(0), character.at(1)) : character.at(0).unicode();
+    const QString code = QString::number(point, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return QStringLiteral("\u201C%1\u201D (U+%2) cannot be stored in the code page %3.")
+        .arg(character, code, DocCodePage());
 }

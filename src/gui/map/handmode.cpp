@@ -53,6 +53,34 @@ QToolButton* MakeToggle(QWidget* parent, const char* name)
 }
 } // namespace
 
+bool IsWalkingKeyPress(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (event.key()) {
+    case 0:
+    case Qt::Key_unknown:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false;
+    default:
+        return true;
+    }
+}
+
 int WalkDirectionOfKey(int key, bool keypad)
 {
     if (keypad) {
@@ -178,7 +206,8 @@ bool THandMode::eventFilter(QObject* watched, QEvent* event)
     if (target != m_view.Canvas() || !HandModeOn())
         return false;
     if (type == QEvent::KeyPress) {
-        KeyDown(key);
+        if (IsWalkingKeyPress(*key))
+            KeyDown(key);
     } else if (!key->isAutoRepeat()) {
         // Only a real release ends a held key. Auto-repeat comes as release-press pairs, not
         // always marked as such: the release is judged when the next press comes.

@@ -72,6 +72,11 @@ private:
     bool m_blinkPhase = false;
 };
 
+// Whether a key press takes a walking step at all: modifier and lock keys pressed alone, Tab
+// (the keyboard's way out of the map) and keys held with Ctrl, Alt or Meta (shortcuts such as
+// Ctrl+Z) neither walk, build nor link.
+bool IsWalkingKeyPress(const QKeyEvent& event);
+
 // The walking direction code of a key: 1 north-west, 2 north, 3 north-east, 4 east,
 // 5 south-east, 6 south, 7 south-west, 8 west; 0 for any other key.
 int WalkDirectionOfKey(int key, bool keypad);

@@ -3,6 +3,7 @@
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
 #include "gui/shared/codeeditor.h"
+#include "gui/shared/codepagefilter.h"
 #include "gui/shared/controlnames.h"
 #include "model/areatypes.h"
 
@@ -86,6 +87,7 @@ TFormOptions::TFormOptions(TAreaDocument& document, QWidget* parent) : QDialog(p
     UseNavyColours(*m_mScriptTemplate);
     tabs->addTab(m_mScriptTemplate, QStringLiteral("Export Scripts"));
     layout->addWidget(tabs, 1);
+    GuardLineEdits(*this);
 
     connect(ok, &QPushButton::clicked, this, [this] {
         // OK takes the shared field as it stands, as leaving it would.

@@ -1,5 +1,6 @@
 #include "gui/room/itemtexttabs.h"
 
+#include "gui/shared/textmemo.h"
 #include "model/text.h"
 
 #include <QAction>
@@ -50,7 +51,7 @@ TItemTextTabs::TItemTextTabs(bool inDialog, QWidget* parent) : QTabWidget(parent
     setAccessibleName(QStringLiteral("Item texts"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (int i = 0; i < Count; ++i) {
-        auto* memo = new QPlainTextEdit(this);
+        auto* memo = new TTextMemo(this);
         memo->setObjectName(QLatin1String(kTabs[i].MemoName));
         memo->setAccessibleName(QLatin1String(kTabs[i].AccessibleName));
         memo->setAccessibleDescription(QStringLiteral("Text of the selected item on %1").arg(QLatin1String(kTabs[i].Caption)));

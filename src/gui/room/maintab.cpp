@@ -6,7 +6,9 @@
 #include "gui/room/memotext.h"
 #include "gui/room/roomeditsite.h"
 #include "gui/shared/areatypeboxes.h"
+#include "gui/shared/codepagefilter.h"
 #include "gui/shared/controlnames.h"
+#include "gui/shared/textmemo.h"
 #include "model/text.h"
 
 #include <QCheckBox>
@@ -46,6 +48,7 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
     m_short = Field(this, "eShort", "Short", "Short description: the title of the room");
     fields->addRow(QStringLiteral("Filename"), m_filename);
     fields->addRow(QStringLiteral("Short"), m_short);
+    GuardLineEdits(*this);
 
     auto* longGroup = new QGroupBox(QStringLiteral("Long"), this);
     longGroup->setObjectName(QStringLiteral("gbLong"));
@@ -53,7 +56,7 @@ TMainTab::TMainTab(TRoomEditSite& site, QWidget* parent) : QWidget(parent), m_si
     NameControl(*m_type, QStringLiteral("cbType"), QStringLiteral("Type"),
                 QStringLiteral("Which long description is edited: by day or by night"));
     m_type->addItems({QStringLiteral("Long"), QStringLiteral("Night Long")});
-    m_long = new QPlainTextEdit(longGroup);
+    m_long = new TTextMemo(longGroup);
     NameControl(*m_long, QStringLiteral("mLong"), QStringLiteral("Long description"),
                 QStringLiteral("What a player sees on looking around the room"));
     m_long->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -2,6 +2,7 @@
 
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
+#include "gui/shared/codepagefilter.h"
 #include "gui/shared/controlnames.h"
 #include "model/roomsearch.h"
 
@@ -57,6 +58,7 @@ TRoomFinder::TRoomFinder(TAreaDocument& document, QWidget* parent) : QWidget(par
         clear->setAccessibleDescription(QStringLiteral("Empties the query"));
     }
     m_query->installEventFilter(this);
+    GuardLineEdits(*this);
     bar->addWidget(m_query, 1);
 
     m_count = new QLabel(this);

@@ -1,16 +1,66 @@
 #include "gui/shared/codeeditor.h"
 
 #include "gui/document/doctext.h"
+#include "gui/shared/codepagefilter.h"
+#include "gui/shared/textmemo.h"
 #include "model/text.h"
 
 #include <Qsci/qscilexercpp.h>
 #include <Qsci/qsciscintilla.h>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace {
+// Takes only what the code page can store. Tab indents, as in any code editor; Ctrl+Tab and
+// Ctrl+Shift+Tab leave it, so that the keyboard can always get out.
+class TCodeEditor : public QsciScintilla {
+public:
+    using QsciScintilla::QsciScintilla;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (const int direction = LeavingKeyDirection(*event)) {
+            // Scintilla keeps Tab for itself: the plain widget's focus chain is asked instead.
+            QWidget::focusNextPrevChild(direction > 0);
+            event->accept();
+            return;
+        }
+        if (!event->text().isEmpty() && RefuseUnstorable(event->text())) {
+            event->accept();
+            return;
+        }
+        QsciScintilla::keyPressEvent(event);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        if (RefuseUnstorable(event->commitString())) {
+            QInputMethodEvent cleared;
+            QsciScintilla::inputMethodEvent(&cleared);
+            event->accept();
+            return;
+        }
+        QsciScintilla::inputMethodEvent(event);
+    }
+
+    // Paste by key or menu and drops all take their text here.
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override
+    {
+        if (source && source->hasText() && RefuseUnstorable(source->text())) {
+            rectangular = false;
+            return {};
+        }
+        return QsciScintilla::fromMimeData(source, rectangular);
+    }
+};
+} // namespace
 
 QsciScintilla* NewCodeEditor(QWidget* parent, const QString& objectName, const QString& accessibleName,
                              const QString& accessibleDescription)
 {
-    auto* editor = new QsciScintilla(parent);
+    auto* editor = new TCodeEditor(parent);
     editor->setObjectName(objectName);
     editor->setAccessibleName(accessibleName);
     editor->setAccessibleDescription(accessibleDescription);
@@ -26,6 +76,11 @@ QsciScintilla* NewCodeEditor(QWidget* parent, const QString& objectName, const Q
     editor->setMarginLineNumbers(0, true);
     editor->setMarginsFont(fixed);
     editor->setMarginWidth(0, QStringLiteral("00000"));
+    // Tab indents by the two spaces of the templates; it never types a TAB.
+    editor->setIndentationsUseTabs(false);
+    editor->setIndentationWidth(2);
+    editor->setTabIndents(true);
+    editor->setBackspaceUnindents(true);
     return editor;
 }
 

@@ -1,5 +1,7 @@
 #include "gui/shared/textprompt.h"
 
+#include "gui/shared/codepagefilter.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,7 @@ TFormText::TFormText(QWidget* parent)
     m_ok->setObjectName(QStringLiteral("bbOK"));
     m_cancel->setObjectName(QStringLiteral("bbCancel"));
     m_question->setBuddy(m_text);
+    GuardLineEdits(*this);
     m_text->setMinimumWidth(345);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
