@@ -8,6 +8,7 @@ const char* const ClipboardNoHeaderMessage = "Incorrect data in clipboard.";
 const char* const ClipboardPanelFormatMessage = "Ve schr\xC3\xA1nce se nenach\xC3\xA1zely spr\xC3\xA1vn\xC3\xA9 itemy.";
 const char* const ClipboardDialogFormatMessage =
     "Ve schr\xC3\xA1nce se nenach\xC3\xA1zela spr\xC3\xA1vn\xC3\xA1 slov\xC3\xAD\xC4\x8Dka.";
+const char* const ClipboardTooLargeMessage = "The clipboard text is too large to be items (more than 16 MiB).";
 
 namespace {
 constexpr std::string_view kCRLF = "\r\n";
@@ -126,6 +127,10 @@ std::string ItemsToClipboardText(const std::vector<const TItem*>& items)
 TClipboardItems ItemsFromClipboardText(const std::string& text, TClipboardReading reading)
 {
     TClipboardItems result;
+    if (text.size() > MaxItemsClipboardBytes) {
+        result.Error = ClipboardTooLargeMessage;
+        return result;
+    }
     const std::string opening = std::string(ItemsClipboardHeader) + std::string(kCRLF);
     if (text.compare(0, opening.size(), opening) != 0) {
         result.Error = ClipboardNoHeaderMessage;

@@ -4,6 +4,7 @@
 // the separator) in the order Description, Search, Listen, Smell, Touch, Read.
 #include "model/item.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ extern const char* const ItemsClipboardSeparator; // the bytes 01 02 04 05
 extern const char* const ClipboardNoHeaderMessage;     // "Incorrect data in clipboard."
 extern const char* const ClipboardPanelFormatMessage;  // "Ve schránce se nenacházely správné itemy."
 extern const char* const ClipboardDialogFormatMessage; // "Ve schránce se nenacházela správná slovíčka."
+extern const char* const ClipboardTooLargeMessage;
+
+// A longer text is refused before it is read: a few bytes per synonym would otherwise become
+// tens of bytes each in memory (50 MB of tabs, 2 GB of empty synonyms).
+constexpr size_t MaxItemsClipboardBytes = size_t(16) << 20;
 
 std::string ItemsToClipboardText(const std::vector<const TItem*>& items);
 
@@ -25,5 +31,6 @@ struct TClipboardItems {
     bool Ok() const { return Error.empty(); }
 };
 
-// Reads the text to its end; never reads past it, whatever the input.
+// Reads the text to its end; never reads past it, whatever the input. A text over
+// MaxItemsClipboardBytes gives no items and ClipboardTooLargeMessage.
 TClipboardItems ItemsFromClipboardText(const std::string& text, TClipboardReading reading);

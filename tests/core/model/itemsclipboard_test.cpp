@@ -134,3 +134,27 @@ TEST(ItemsClipboard, DialogReadingRoundTripsItsOwnResult)
     ASSERT_TRUE(second.Ok());
     EXPECT_EQ(second.Items, first.Items);
 }
+
+TEST(ItemsClipboard, TextsOverTheLimitAreRefusedBeforeReading)
+{
+    // One item whose description fills the text up to the limit is read whole...
+    const std::string start = HEAD + "lamp\t" + SEP + "\r\n";
+    const std::string end = "\r\n" + SEP + Repeat("\r\n" + SEP, 5);
+    const std::string line(MaxItemsClipboardBytes - start.size() - end.size(), 'x');
+    const std::string atLimit = start + line + end;
+    ASSERT_EQ(atLimit.size(), MaxItemsClipboardBytes);
+    // ...one byte more is no items at all, and so is a text of tabs (each an empty synonym).
+    const std::string over = start + line + "x" + end;
+    const std::string tabs = HEAD + "lamp" + std::string(MaxItemsClipboardBytes, '\t') + SEP + Repeat("\r\n" + SEP, 6);
+    for (const auto reading : {Panel, Dialog}) {
+        const TClipboardItems read = ItemsFromClipboardText(atLimit, reading);
+        EXPECT_TRUE(read.Ok()) << read.Error;
+        ASSERT_EQ(read.Items.size(), 1u);
+        EXPECT_EQ(read.Items[0].Description, TStrings{line});
+        for (const std::string* text : {&over, &tabs}) {
+            const TClipboardItems refused = ItemsFromClipboardText(*text, reading);
+            EXPECT_EQ(refused.Error, ClipboardTooLargeMessage);
+            EXPECT_TRUE(refused.Items.empty());
+        }
+    }
+}
