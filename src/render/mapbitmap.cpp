@@ -1,5 +1,6 @@
 #include "render/mapbitmap.h"
 
+#include "files/fixednamefile.h"
 #include "files/savefile.h"
 #include "kberror.h"
 #include "render/mappainter.h"
@@ -116,7 +117,7 @@ QImage ToIndexedPicture(const QImage& rgb, int bitsPerPixel, const QColor& backg
 }
 
 namespace {
-void SavePicture(const QImage& indexed, const std::string& fileName, const char* format)
+std::string PictureBytes(const QImage& indexed, const std::string& fileName, const char* format)
 {
     if (indexed.format() != QImage::Format_Indexed8 || indexed.colorCount() > 256)
         throw EKbError("Cannot write the picture \"" + fileName + "\": it is not an indexed picture.");
@@ -125,19 +126,19 @@ void SavePicture(const QImage& indexed, const std::string& fileName, const char*
     buffer.open(QIODevice::WriteOnly);
     if (!indexed.save(&buffer, format))
         throw EKbError("Cannot write the picture \"" + fileName + "\".");
-    SaveFileAtomically(fileName, std::string(bytes.constData(), size_t(bytes.size())));
+    return std::string(bytes.constData(), size_t(bytes.size()));
 }
 } // namespace
 
 void SaveMapBmp(const QImage& indexed, const std::string& fileName)
 {
     // Qt writes 4 bits per pixel for an indexed picture of at most 16 colours, else 8.
-    SavePicture(indexed, fileName, "BMP");
+    SaveFixedNameFile(fileName, PictureBytes(indexed, fileName, "BMP"));
 }
 
 void SaveMapPicture(const QImage& indexed, const std::string& fileName)
 {
-    SavePicture(indexed, fileName, EndsWithIgnoringCase(fileName, ".png") ? "PNG" : "BMP");
+    SaveFileAtomically(fileName, PictureBytes(indexed, fileName, EndsWithIgnoringCase(fileName, ".png") ? "PNG" : "BMP"));
 }
 
 void ExportMapPicture(const TRoomList& area, const TMapViewOptions& options, int bitsPerPixel,

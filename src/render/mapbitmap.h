@@ -16,9 +16,11 @@ QList<QRgb> MapPalette(int bitsPerPixel, const QColor& background);
 // the palette take the nearest entry.
 QImage ToIndexedPicture(const QImage& rgb, int bitsPerPixel, const QColor& background);
 // Writes a Windows BMP of 4 or 8 bits per pixel (from the colour count of the indexed image),
-// replacing the file safely; throws EKbError naming the file on failure.
+// replacing the file safely; throws EKbError naming the file on failure. The name is the
+// program's own choice ("to bmp"), so a symbolic link of that name is replaced, not followed.
 void SaveMapBmp(const QImage& indexed, const std::string& fileName);
-// The same pixels and palette as a PNG when the name ends in .png (any case), else as BMP.
+// The same pixels and palette as a PNG when the name ends in .png (any case), else as BMP;
+// a name the user chose is saved through a link as the area save does.
 void SaveMapPicture(const QImage& indexed, const std::string& fileName);
 // Paints the whole map and writes it at 4 or 8 bits per pixel, as SaveMapPicture does.
 void ExportMapPicture(const TRoomList& area, const TMapViewOptions& options, int bitsPerPixel,

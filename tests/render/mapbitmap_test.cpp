@@ -2,12 +2,15 @@
 #include "kberror.h"
 #include "renderutil.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 uint16_t Le16(const QByteArray& b, int at) { return uint16_t(uchar(b[at]) | uchar(b[at + 1]) << 8); }
@@ -140,4 +143,37 @@ TEST(MapBitmap, FileNameFollowsTheAreaAndTheZoom)
     // Names without the usual extension lose only a real extension.
     EXPECT_EQ(BmpFileName("/maps.v2/forest", 200), "/maps.v2/forest_200.bmp");
     EXPECT_EQ(BmpFileName("old.area", 50), "old_50.bmp");
+}
+
+TEST(MapBitmap, FixedNamePictureReplacesALinkOfThatName)
+{
+    // A received area folder may hold a link where "to bmp" writes: the link goes, its target
+    // (here another user's file, or a name not yet there) is left alone.
+    QTemporaryDir dir;
+    const auto area = SampleArea();
+    const std::string victim = FilePath(dir, "victim.txt").toStdString();
+    const std::string bmp = FilePath(dir, "forest_100.bmp").toStdString();
+    const std::string dangling = FilePath(dir, "forest_50.bmp").toStdString();
+    {
+        QFile f(QString::fromStdString(victim));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    }
+    ASSERT_EQ(::symlink(victim.c_str(), bmp.c_str()), 0);
+    ASSERT_EQ(::symlink(FilePath(dir, "created.txt").toStdString().c_str(), dangling.c_str()), 0);
+    for (const std::string& name : {bmp, dangling}) {
+        SaveMapBmp(ToIndexedPicture(Render(*area, Options(100)), 4, Qt::white), name);
+        struct stat info {};
+        ASSERT_EQ(::lstat(name.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISREG(info.st_mode)) << name;
+        QFile written(QString::fromStdString(name));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.read(2), QByteArray("BM"));
+    }
+    QFile f(QString::fromStdString(victim));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("precious"));
+    EXPECT_FALSE(QFile::exists(FilePath(dir, "created.txt")));
+    // Nothing else is left beside them: no temporary file.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 }
