@@ -4,7 +4,9 @@
 #include "editorfixture.h"
 
 #include "gui/app/statuspanels.h"
+#include "gui/document/doctext.h"
 #include "gui/room/roompanel.h"
+#include "kberror.h"
 #include "testutil.h"
 
 #include <QAction>
@@ -141,6 +143,30 @@ TEST(CodePageFields, TypedOrPastedCharactersTheAreaCannotStoreAreRefusedAndNamed
         shortFound = shortFound || bytes.find("Cesta\xe8") != std::string::npos;
     }
     EXPECT_TRUE(shortFound);
+}
+
+TEST(CodePageFields, ConversionIntoTheAreaNeverSubstitutesSilently)
+{
+    // Whatever a field missed is stopped at the conversion, naming the first character.
+    const struct {
+        const char* Text;
+        const char* Named;
+    } cases[] = {{"ñ", "“ñ” (U+00F1)"}, {"Les 日本", "“日” (U+65E5)"}, {"čaj 😀!", "“😀” (U+1F600)"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        try {
+            QtToDoc(QString::fromUtf8(c.Text));
+            ADD_FAILURE() << "converted";
+        } catch (const EKbError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Named), std::string::npos) << e.what();
+        }
+    }
+    // A caller that asks for the lossy text gets it, flagged.
+    bool lossy = false;
+    EXPECT_EQ(QtToDoc(QString::fromUtf8("a😀"), &lossy), "a\x1A");
+    EXPECT_TRUE(lossy);
+    EXPECT_EQ(QtToDoc(QString::fromUtf8("Příliš")), "P\xf8\xedli\x9a");
+    EXPECT_EQ(FirstUnstorable(QString::fromUtf8("Příliš")), -1);
 }
 
 TEST(CodePageFields, EveryKindOfTextFieldRefuses)
