@@ -5,6 +5,8 @@
 #include "gui/room/roompanel.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -91,4 +93,55 @@ TEST(FindRoom, FindsByEachFieldAndChoosesTheRoom)
     // Escape hides the finder.
     QTest::keyClick(&query, Qt::Key_Escape);
     EXPECT_FALSE(finder.isVisible());
+}
+
+TEST(FindRoom, CapitalsFindSmallLettersAndNumbersMatchWhole)
+{
+    TEditorFixture f;
+    TFormMain& w = f.Form();
+    w.HandMode().BlinkTick();
+    TRoomList area(9, 9);
+    TRoom& small = *PlaceRoom(area, {1, 1});
+    small.Number = 12;
+    small.FileName = "north";
+    small.Short = "\x9Elu\x9Dou\xE8k\xFD k\xF9\xF2"; // "žluťoučký kůň" in Windows-1250
+    TRoom& large = *PlaceRoom(area, {3, 1});
+    large.Number = 112;
+    large.FileName = "south";
+    large.Short = "Hall";
+    f.OpenArea(QStringLiteral("prefix.arf"), area);
+    QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+    TRoomFinder& finder = *w.RoomPanel().Finder();
+    QLineEdit& query = *finder.Query();
+    QListWidget& results = *finder.Results();
+
+    // Typed letter by letter as a keyboard with these keys sends them.
+    query.selectAll();
+    for (const QChar c : QString::fromUtf8("ŽLUŤOUČKÝ")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::ShiftModifier, QString(c));
+        QApplication::sendEvent(&query, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::ShiftModifier, QString(c));
+        QApplication::sendEvent(&query, &release);
+    }
+    ASSERT_EQ(query.text(), QString::fromUtf8("ŽLUŤOUČKÝ"));
+    ASSERT_EQ(results.count(), 1);
+    EXPECT_EQ(results.item(0)->text(), QString::fromUtf8("Room 12 (1:1) žluťoučký kůň: short description"));
+
+    const struct {
+        const char* Query;
+        QStringList Lines;
+    } cases[] = {
+        {"1", {}},
+        {"11", {}},
+        {"12", {QStringLiteral("Room 12 (1:1) \u017elu\u0165ou\u010dk\u00fd k\u016f\u0148: number")}},
+        {"112", {QStringLiteral("Room 112 (3:1) Hall: number")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Query);
+        Find(query, c.Query);
+        QStringList lines;
+        for (int i = 0; i < results.count(); ++i)
+            lines << results.item(i)->text();
+        EXPECT_EQ(lines, c.Lines);
+    }
 }
