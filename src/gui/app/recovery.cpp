@@ -70,17 +70,17 @@ QString PathText(const std::string& path)
 QString Described(TRecoveryKind kind, const std::string& fileName)
 {
     // The whole path: two areas of one name in different folders are told apart.
-    const QString name = PathText(fileName);
+    const QString path = PathText(fileName);
     switch (kind) {
     case TRecoveryKind::Area:
         return AreaNeedsSaveName(fileName) ? QStringLiteral("an area that was never saved")
-                                           : QStringLiteral("the area \"%1\"").arg(name);
+                                           : QStringLiteral("the area \"%1\"").arg(path);
     case TRecoveryKind::Sentences:
-        return QStringLiteral("the sentence database \"%1\"").arg(name);
+        return QStringLiteral("the sentence database \"%1\"").arg(path);
     case TRecoveryKind::Items:
-        return QStringLiteral("the item database \"%1\"").arg(name);
+        return QStringLiteral("the item database \"%1\"").arg(path);
     }
-    return name;
+    return path;
 }
 
 // A lock that its session's editor cannot be holding any more. QLockFile has already let go
