@@ -6,6 +6,7 @@
 #include "gui/map/handmode.h"
 #include "gui/options/formoptions.h"
 #include "gui/room/formroom.h"
+#include "model/mapedit.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -120,4 +121,55 @@ TEST(Accessibility, WalkingBuildingLinkingAndUndoAreEachSpokenOnce)
     };
     EXPECT_EQ(heard.join(QLatin1Char('\n')).toStdString(), expected.join(QLatin1Char('\n')).toStdString());
     EXPECT_EQ(canvas->focusChild()->text(QAccessible::Name), expected.back());
+}
+
+TEST(Accessibility, EachDirectionOfARoomIsSpokenByName)
+{
+    // The room in the middle and a neighbour per direction, with the connector between them.
+    const struct {
+        TGridPoint Neighbour;
+        TGridPoint Connector;
+        TLinkLine Line;
+        const char* Name;
+        const char* Back; // as heard from the neighbour
+    } directions[] = {
+        {{5, 3}, {5, 4}, TLinkLine::NS, "north", "south"},
+        {{5, 7}, {5, 6}, TLinkLine::NS, "south", "north"},
+        {{7, 5}, {6, 5}, TLinkLine::WE, "east", "west"},
+        {{3, 5}, {4, 5}, TLinkLine::WE, "west", "east"},
+        {{3, 3}, {4, 4}, TLinkLine::NWSE, "northwest", "southeast"},
+        {{7, 7}, {6, 6}, TLinkLine::NWSE, "southeast", "northwest"},
+        {{3, 7}, {4, 6}, TLinkLine::SWNE, "southwest", "northeast"},
+        {{7, 3}, {6, 4}, TLinkLine::SWNE, "northeast", "southwest"},
+    };
+    const auto heardOn = [](TEditorFixture& f, TGridPoint cell) {
+        f.Click(cell);
+        const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(f.Canvas())->focusChild();
+        return heard ? heard->text(QAccessible::Name) : QStringLiteral("(nothing focused)");
+    };
+    TRoomList all(9, 9);
+    PlaceRoom(all, {5, 5});
+    for (const auto& d : directions) {
+        SCOPED_TRACE(d.Name);
+        TRoomList area(9, 9);
+        const int middle = PlaceRoom(area, {5, 5})->Number;
+        const int neighbour = PlaceRoom(area, d.Neighbour)->Number;
+        ASSERT_TRUE(LinkLine(area, d.Line, d.Connector, true));
+        TEditorFixture f;
+        f.OpenArea(QStringLiteral("one.arf"), area);
+        EXPECT_EQ(heardOn(f, {5, 5}), QStringLiteral("Room %1, exits %2, x 5, y 5").arg(middle).arg(d.Name));
+        EXPECT_EQ(heardOn(f, d.Neighbour), QStringLiteral("Room %1, exits %2, x %3, y %4")
+                                               .arg(neighbour)
+                                               .arg(d.Back)
+                                               .arg(d.Neighbour.X)
+                                               .arg(d.Neighbour.Y));
+        PlaceRoom(all, d.Neighbour);
+        ASSERT_TRUE(LinkLine(all, d.Line, d.Connector, true));
+    }
+    TEditorFixture f;
+    f.OpenArea(QStringLiteral("all.arf"), all);
+    EXPECT_EQ(heardOn(f, {5, 5}),
+              QStringLiteral("Room %1, exits northwest, north, northeast, east, southeast, south, southwest, west, "
+                             "x 5, y 5")
+                  .arg(f.Area().RoomAt({5, 5})->Number));
 }
