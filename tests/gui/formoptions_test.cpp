@@ -216,3 +216,31 @@ TEST(FormOptions, TemplatesKeepTheirLinesAndColours)
     o.Click("bbOK");
     EXPECT_FALSE(f.Area().Modified);
 }
+
+TEST(FormOptions, OkOnANonSquareMapLeavesItsSizeAlone)
+{
+    const struct {
+        int Width, Height, X, Y;
+    } cases[] = {{21, 9, 11, 5}, {9, 21, 5, 11}, {20, 8, 11, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 x %2").arg(c.Width).arg(c.Height).toStdString());
+        TEditorFixture f;
+        TRoomList area(c.Width, c.Height);
+        PlaceRoom(area, {1, 1});
+        f.OpenArea(QStringLiteral("wide.arf"), area);
+        ASSERT_EQ(f.Area().Width, c.Width);
+        const QString pixels = f.Form().Status().Text(TStatusPanels::MapPixels);
+        const int marks = f.Form().Document().Undo().Count();
+        {
+            TOptionsDriver o(f);
+            EXPECT_EQ(o.Get<QSpinBox>("seX")->value(), c.X);
+            EXPECT_EQ(o.Get<QSpinBox>("seY")->value(), c.Y);
+            o.Click("bbOK");
+        }
+        EXPECT_EQ(f.Area().Width, c.Width);
+        EXPECT_EQ(f.Area().Height, c.Height);
+        EXPECT_FALSE(f.Area().Modified);
+        EXPECT_EQ(f.Form().Document().Undo().Count(), marks);
+        EXPECT_EQ(f.Form().Status().Text(TStatusPanels::MapPixels), pixels);
+    }
+}

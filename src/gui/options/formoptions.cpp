@@ -329,7 +329,8 @@ TOptionsOutcome TFormOptions::Apply()
     area.WrapFirst = m_seWrapFirst->value();
     area.WrapOther = m_seWrapOther->value();
     area.EditorHeight = m_seEditorHeight->value();
-    if (width != m_widthCells || height != m_heightCells) {
+    // Compared in rooms as shown: a grid of even size from a file shows rounded and stays as it is.
+    if (m_seX->value() != m_widthCells / 2 + 1 || m_seY->value() != m_heightCells / 2 + 1) {
         area.Width = width;
         area.Height = height;
         outcome.Resized = true;
