@@ -9,6 +9,8 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 
 namespace {
+ordered_json AreaFieldsToJson(const TRoomList& area, int version, const TTextCodec& c);
+
 ordered_json RoomToJson(const TRoom& r, const TTextCodec& c)
 {
     ordered_json j;
@@ -161,6 +163,21 @@ void ItemFromJson(const json& j, TItem& item, const TTextCodec& c)
 
 ordered_json AreaToJson(const TRoomList& area, int version, const TTextCodec& c)
 {
+    ordered_json j = AreaFieldsToJson(area, version, c);
+    ordered_json rooms = ordered_json::array();
+    for (int i = 0; i < area.Count(); ++i)
+        rooms.push_back(RoomToJson(area[i], c));
+    j["Rooms"] = rooms;
+    ordered_json defaults = ordered_json::array();
+    for (int i = 0; i < area.DefaultRooms.Count(); ++i)
+        defaults.push_back(RoomToJson(area.DefaultRooms[i], c));
+    j["DefaultRooms"] = defaults;
+    return j;
+}
+
+namespace {
+ordered_json AreaFieldsToJson(const TRoomList& area, int version, const TTextCodec& c)
+{
     ordered_json j;
     j["Version"] = version;
     j["Width"] = area.Width;
@@ -178,15 +195,43 @@ ordered_json AreaToJson(const TRoomList& area, int version, const TTextCodec& c)
     j["WrapOther"] = area.WrapOther;
     j["EditorHeight"] = area.EditorHeight;
     j["Colors"] = area.Colors;
-    ordered_json rooms = ordered_json::array();
-    for (int i = 0; i < area.Count(); ++i)
-        rooms.push_back(RoomToJson(area[i], c));
-    j["Rooms"] = rooms;
-    ordered_json defaults = ordered_json::array();
-    for (int i = 0; i < area.DefaultRooms.Count(); ++i)
-        defaults.push_back(RoomToJson(area.DefaultRooms[i], c));
-    j["DefaultRooms"] = defaults;
     return j;
+}
+} // namespace
+
+TAreaJsonWriter::TAreaJsonWriter(std::ostream& out, const TRoomList& fields, int version, const TTextCodec& codec)
+    : m_out(out), m_codec(codec)
+{
+    const ordered_json j = AreaFieldsToJson(fields, version, codec);
+    std::string text = j.dump(2);
+    text.resize(text.size() - 2); // the closing "\n}"
+    m_out << text << ",\n  \"Rooms\": [";
+}
+
+void TAreaJsonWriter::Element(const TRoom& room)
+{
+    // Structural line breaks only: a break inside a string is written as \n.
+    const std::string text = RoomToJson(room, m_codec).dump(2);
+    std::string indented = m_empty ? "\n    " : ",\n    ";
+    indented.reserve(text.size() * 2);
+    for (char ch : text) {
+        indented += ch;
+        if (ch == '\n')
+            indented += "    ";
+    }
+    m_out.write(indented.data(), static_cast<std::streamsize>(indented.size()));
+    m_empty = false;
+}
+
+void TAreaJsonWriter::Room(const TRoom& room) { Element(room); }
+
+void TAreaJsonWriter::Finish(const TRList& templates)
+{
+    m_out << (m_empty ? "]" : "\n  ]") << ",\n  \"DefaultRooms\": [";
+    m_empty = true;
+    for (int i = 0; i < templates.Count(); ++i)
+        Element(templates[i]);
+    m_out << (m_empty ? "]" : "\n  ]") << "\n}";
 }
 
 void AreaFromJson(const json& j, TRoomList& area, const TTextCodec& c)

@@ -7,14 +7,40 @@
 #include "kberror.h"
 
 #include <iostream>
+#include <utility>
 
 int CmdDump(const TCliArgs& args, std::ostream& out)
 {
     args.Expect(1);
     const TTextCodec codec(args.Encoding());
-    TRoomList area(0, 0);
-    const int version = LoadArea(args.Positional[0], area);
-    out << AreaToJson(area, version, codec).dump(2) << "\n";
+    const std::string compressed = ReadWholeFile(args.Positional[0]);
+    // A first reading checks the whole file, so that a damaged one writes nothing, and finds
+    // whether its rooms are stored in position order, the order of a loaded area.
+    TRoomList fields(0, 0);
+    bool ordered = true, first = true;
+    TRoom last;
+    const int version = ReadAreaRoomByRoom(compressed, fields, [&](const TRoom& room) {
+        ordered = ordered && (first || !PositionLess(room, last));
+        first = false;
+        last.X = room.X;
+        last.Y = room.Y;
+    });
+    fields.FileName = args.Positional[0];
+    if (ordered) {
+        TRoomList again(0, 0);
+        TAreaJsonWriter writer(out, fields, version, codec);
+        ReadAreaRoomByRoom(compressed, again, [&](const TRoom& room) { writer.Room(room); });
+        writer.Finish(fields.DefaultRooms);
+    } else {
+        // Rooms stored out of order (files of other writers) are sorted as loading sorts them.
+        TRoomList area(0, 0);
+        LoadAreaFromCompressed(compressed, area);
+        TAreaJsonWriter writer(out, fields, version, codec);
+        for (int i = 0; i < area.Count(); ++i)
+            writer.Room(std::as_const(area)[i]);
+        writer.Finish(fields.DefaultRooms);
+    }
+    out << "\n";
     return exitDone;
 }
 

@@ -1,3 +1,4 @@
+#include "cli/areajson.h"
 #include "files/areafile.h"
 #include "files/zstream.h"
 #include "runcommand.h"
@@ -234,4 +235,49 @@ TEST(CliArea, BuildReadsTheJsonAsAParsedDocumentWould)
         EXPECT_NE(run.Err.find(message), std::string::npos) << json << ": " << run.Err;
         EXPECT_FALSE(std::filesystem::exists(dir.File("out.arf"))) << json;
     }
+}
+
+TEST(CliArea, DumpWrittenRoomByRoomIsTheWholeDocument)
+{
+    TTempDir dir;
+    const TTextCodec codec("windows-1250");
+    const auto expected = [&](const std::string& file) {
+        TRoomList area(0, 0);
+        const int version = LoadArea(file, area);
+        return AreaToJson(area, version, codec).dump(2) + "\n";
+    };
+    EXPECT_EQ(Cli({"dump", Example()}).Out, expected(Example()));
+
+    // Rooms stored out of position order, with line breaks and quotes in their texts; no rooms.
+    TRoomList area(9, 9);
+    area.AutoSort = false;
+    for (const auto& [x, y] : {std::pair{3, 2}, {1, 1}, {2, 2}, {1, 2}}) {
+        auto room = std::make_unique<TRoom>();
+        room->Number = x * 10 + y;
+        room->X = x;
+        room->Y = y;
+        room->Short = "Say \"hi\"\r\n\tthere";
+        room->Descriptions = {{"Long", {"One", "", "Two"}}};
+        area.Add(std::move(room));
+    }
+    area.LastNumber = 40;
+    SaveArea(dir.File("unordered.arf"), area);
+    TRoomList empty(0, 0);
+    SaveArea(dir.File("empty.arf"), empty);
+    area.AutoSort = true;
+    area.SortByPosition();
+    SaveArea(dir.File("ordered.arf"), area);
+    for (const char* name : {"unordered.arf", "empty.arf", "ordered.arf"}) {
+        const auto dump = Cli({"dump", dir.File(name)});
+        ASSERT_EQ(dump.ExitCode, 0) << dump.Err;
+        EXPECT_EQ(dump.Out, expected(dir.File(name))) << name;
+    }
+
+    // A damaged file writes nothing at all.
+    std::string cut = ReadFileBytes(dir.File("ordered.arf"));
+    cut.resize(cut.size() - 12);
+    WriteFileBytes(dir.File("cut.arf"), cut);
+    const auto damaged = Cli({"dump", dir.File("cut.arf")});
+    EXPECT_EQ(damaged.ExitCode, 3);
+    EXPECT_EQ(damaged.Out, "");
 }

@@ -132,9 +132,19 @@ void NumberLoadedRoom(TRoom& room, TRoomList& area)
 
 // The rooms in file order, added to the area at once: adding them one by one costs a move
 // of the list for each room stored out of position order. Rooms read before an error stay.
-void ReadRooms(TByteReader& r, TRoomList& area, int version)
+void ReadRooms(TByteReader& r, TRoomList& area, int version, const TAreaRoomSink* sink)
 {
     const int32_t count = r.ReadCount(kMinRoomRecord, kRoomMemory, "the room count");
+    if (sink) {
+        TRoom room;
+        for (int32_t i = 0; i < count; ++i) {
+            room = TRoom();
+            ReadRoom(r, room, version);
+            NumberLoadedRoom(room, area);
+            (*sink)(room);
+        }
+        return;
+    }
     std::vector<std::unique_ptr<TRoom>> rooms;
     try {
         for (int32_t i = 0; i < count; ++i) {
@@ -150,7 +160,7 @@ void ReadRooms(TByteReader& r, TRoomList& area, int version)
     area.AddRooms(std::move(rooms));
 }
 
-int ReadArea(const std::string& compressed, TRoomList& area, const TLoadLimits& limits)
+int ReadArea(const std::string& compressed, TRoomList& area, const TLoadLimits& limits, const TAreaRoomSink* sink)
 {
     TInflater inflater(compressed);
     TByteReader r(inflater, limits.MaxContentBytes);
@@ -194,7 +204,7 @@ int ReadArea(const std::string& compressed, TRoomList& area, const TLoadLimits& 
     if (version >= 14)
         r.ReadInt32(area.EditorHeight);
 
-    ReadRooms(r, area, version);
+    ReadRooms(r, area, version, sink);
 
     int stored = 0;
     if (version >= 15)
@@ -260,9 +270,16 @@ bool SaveArea(const std::string& fileName, const TRoomList& area)
 int LoadAreaFromCompressed(const std::string& compressed, TRoomList& area, const TLoadLimits& limits)
 {
     CheckFileSize(compressed.size(), limits);
-    const int version = ReadArea(compressed, area, limits);
+    const int version = ReadArea(compressed, area, limits, nullptr);
     area.Modified = false;
     return version;
+}
+
+int ReadAreaRoomByRoom(const std::string& compressed, TRoomList& area, const TAreaRoomSink& onRoom,
+                       const TLoadLimits& limits)
+{
+    CheckFileSize(compressed.size(), limits);
+    return ReadArea(compressed, area, limits, &onRoom);
 }
 
 int LoadArea(const std::string& fileName, TRoomList& area)

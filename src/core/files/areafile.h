@@ -3,6 +3,7 @@
 #include "files/loadlimits.h"
 #include "model/roomlist.h"
 
+#include <functional>
 #include <string>
 
 constexpr int AreaFileVersion = 15;
@@ -19,3 +20,10 @@ int LoadArea(const std::string& fileName, TRoomList& area);
 // The same on bytes: the inflated content, and reading from a whole compressed file image.
 std::string AreaToInflatedBytes(const TRoomList& area);
 int LoadAreaFromCompressed(const std::string& compressed, TRoomList& area, const TLoadLimits& limits = {});
+
+// Reads a whole compressed file image as loading does, but hands each room to onRoom in file
+// order, numbered as loading numbers it, instead of keeping it: memory holds one room. The
+// area gets every other field; it keeps no rooms.
+using TAreaRoomSink = std::function<void(const TRoom& room)>;
+int ReadAreaRoomByRoom(const std::string& compressed, TRoomList& area, const TAreaRoomSink& onRoom,
+                       const TLoadLimits& limits = {});
