@@ -96,17 +96,21 @@ void TByteReader::ReadBool(bool& v)
     v = b != 0;
 }
 
-void TByteReader::ReadString(std::string& s)
+std::string_view TByteReader::ReadStringView()
 {
     int32_t len = 0;
     ReadInt32(len);
     // Only the low 16 bits of the length count; zero or negative reads nothing.
     const int32_t n = len % 65536;
-    if (n <= 0) {
-        s.clear();
-        return;
-    }
-    s.assign(Take(static_cast<size_t>(n)), static_cast<size_t>(n));
+    if (n <= 0)
+        return {};
+    return {Take(static_cast<size_t>(n)), static_cast<size_t>(n)};
+}
+
+void TByteReader::ReadString(std::string& s)
+{
+    // Built in one go: assigning into the string would take the slower path that allows overlap.
+    s = std::string(ReadStringView());
 }
 
 void TByteReader::ReadStringList(TStrings& list)
@@ -117,10 +121,8 @@ void TByteReader::ReadStringList(TStrings& list)
     list.clear();
     if (n > 0 && Present(n, 4))
         list.reserve(static_cast<size_t>(n));
-    for (int32_t i = 0; i < n; ++i) {
-        list.emplace_back();
-        ReadString(list.back());
-    }
+    for (int32_t i = 0; i < n; ++i)
+        list.emplace_back(ReadStringView());
 }
 
 int32_t TByteReader::ReadCount(size_t minRecordSize, size_t recordMemory, const char* what)

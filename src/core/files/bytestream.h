@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TByteWriter {
 public:
@@ -46,6 +47,8 @@ public:
     void ReadByte(uint8_t& v) { v = static_cast<uint8_t>(*Take(1)); }
     void ReadBool(bool& v);
     void ReadString(std::string& s);
+    // The next String's bytes, valid until the next read.
+    std::string_view ReadStringView();
     void ReadStringList(TStrings& list);
 
     // A count of records of at least minRecordSize bytes each, which take recordMemory bytes
