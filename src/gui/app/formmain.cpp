@@ -435,6 +435,7 @@ void TFormMain::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    FitToScreens();
     // The show event comes before the window is on screen: go on from the event loop.
     QTimer::singleShot(0, this, &TFormMain::AfterFirstShow);
 }
@@ -448,7 +449,6 @@ void TFormMain::AfterFirstShow()
     for (const QString& file : m_commandLineFiles)
         if (QFileInfo(file).isFile())
             ReportingErrors([&] { OpenFile(file); });
-    FitToScreens();
     OfferRecovery();
 }
 

@@ -253,7 +253,6 @@ void TFormMain::ApplyStartupSettings()
         OpenItemPane();
 }
 
-void TFormMain::WriteSettings()
 void TFormMain::FitToScreens()
 {
     // A stored place beyond the screens there are now, or larger than them, could not be reached.
@@ -270,6 +269,7 @@ void TFormMain::FitToScreens()
     move(placed.topLeft());
 }
 
+void TFormMain::WriteSettings()
 {
     TProgramSettings& s = m_settings;
     s.FileName = QFile::decodeName(QByteArray::fromStdString(m_document.Area().FileName));
