@@ -27,7 +27,8 @@ std::string RoomSourceCode(const TRoomList& area, const std::string& outputDirec
 
 // Removes what an earlier export into the directory left: AREANAME.h and the contents of
 // the `rooms` subdirectory, nothing else; symbolic links are removed as links and never
-// followed. When `rooms` itself is a link, nothing is removed (the run refuses it). Then
+// followed. When `rooms` itself is a link, nothing is removed (the run refuses it). Everything
+// is removed through the opened folders, so a link swapped in meanwhile leads nowhere. Then
 // creates the directory. Failures are ignored: the run reports what matters.
 void PrepareOutputDirectory(const std::string& outputDirectory);
 
