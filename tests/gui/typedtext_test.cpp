@@ -173,3 +173,22 @@ TEST(TypedText, UndoTakesTheTypingBackAsOneStepAndRedoBringsItBack)
         EXPECT_TRUE(t.f.Area().Modified);
     }
 }
+
+TEST(TypedText, ALineBreakTypedIsOneStepHoweverOftenTheTextIsRead)
+{
+    for (const TField& field : {Fields()[2], Fields()[3]}) {
+        SCOPED_TRACE(field.Name);
+        TTyping t(field);
+        const int position = t.f.Form().Document().Undo().Position();
+        t.Widget->setFocus();
+        QTest::keyClick(t.Widget, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(t.Widget, Qt::Key_Return);
+        QTest::keyClicks(t.Widget, QStringLiteral("More."));
+        QTest::keyClick(t.Widget, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(t.Widget, Qt::Key_S, Qt::ControlModifier);
+        t.f.Canvas()->setFocus();
+        t.f.Form().Save(false);
+        EXPECT_EQ(t.f.Form().Document().Undo().Position(), position + 1);
+        EXPECT_NE(t.Saved().find("More."), std::string::npos);
+    }
+}

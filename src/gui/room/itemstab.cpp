@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, const char* hint)
@@ -230,9 +231,10 @@ void TItemsTab::StoreMemo(int tab)
     const QPlainTextEdit& memo = *m_texts->Memo(tab);
     TStrings& stored = item->Sense(tab);
     // The panel shows the text joined: leaving it untyped keeps the stored lines.
-    if (m_site.InDialog() ? MemoLines(memo) == stored : MemoText(memo) == StringsDescToString(stored))
+    TStrings lines = MemoLines(memo);
+    if (lines == stored || (!m_site.InDialog() && MemoText(memo) == StringsDescToString(stored)))
         return;
-    stored = MemoLines(memo);
+    stored = std::move(lines);
     // A step of its own; the list stays on the item.
     m_site.RecordEditKeepingSelection();
 }

@@ -206,7 +206,9 @@ void TMainTab::LongExit()
     // Compared with what showing it gave, so that leaving without typing keeps the lines;
     // the dialog stores its lines as they stand.
     const std::string typed = MemoText(*m_long);
-    if (!m_site.InDialog() && typed == StringsDescToString(description ? description->Text : TStrings{}))
+    TStrings lines = MemoLines(*m_long);
+    if ((description && lines == description->Text) ||
+        (!m_site.InDialog() && typed == StringsDescToString(description ? description->Text : TStrings{})))
         return;
     if (!description) {
         if (typed.empty())
@@ -214,7 +216,7 @@ void TMainTab::LongExit()
         room->Descriptions.push_back({QtToDoc(m_type->currentText()), {}});
         description = &room->Descriptions.back();
     }
-    description->Text = MemoLines(*m_long);
+    description->Text = std::move(lines);
     m_site.RecordEdit();
 }
 
