@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -70,6 +72,16 @@ struct TItemsWindow {
     TEditorFixture f;
     TRoom* room = nullptr;
 };
+
+// The IDs the item grid lists, top to bottom.
+QStringList Listed(TItemsWindow& w)
+{
+    const QAbstractItemModel* model = w.Get<QTableView>("sgItems")->model();
+    QStringList ids;
+    for (int row = 0; row < model->rowCount(); ++row)
+        ids << model->index(row, 0).data().toString();
+    return ids;
+}
 
 void WriteItems(const QString& file, const std::vector<TItem>& items)
 {
@@ -242,5 +254,46 @@ TEST(ItemPane, StartupLoadsTheDatabaseAndReportsADamagedOne)
         // Start-up went on: the room details work.
         EXPECT_EQ(w.Get<QListWidget>("lbItems")->count(), 1);
         EXPECT_EQ(w.Db().FileName, QFile::encodeName(c.File).toStdString());
+    }
+}
+
+TEST(ItemPane, SearchIsRunAgainAfterUndoAndRedo)
+{
+    const struct {
+        const char* Case;
+        const char* Id;
+        const char* Desc;
+        QStringList Before; // listed after undo
+        QStringList After;  // listed after redo, with the item stored after the search
+    } cases[] = {
+        {"description only", "", "fruit", {"red apple", "blue apple"}, {"red apple", "blue apple", "red pear"}},
+        {"ID only", "red", "", {"red apple", "red ball"}, {"red apple", "red ball", "red pear"}},
+        // Either field matching lists the item.
+        {"both", "ball", "shiny", {"red apple", "red ball"}, {"red apple", "red ball", "red pear"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        TItemsWindow w({Item("red apple", {}, {"A shiny fruit."}), Item("red ball", {}, {"A toy."}),
+                        Item("blue apple", {}, {"Odd fruit."}), Item("red pear", {}, {"Shiny sweet fruit."})});
+        w.SelectRoomItems({0, 1, 2});
+        QTest::mouseClick(w.Get<QPushButton>("bbItemStore"), Qt::LeftButton);
+        QLineEdit* id = w.Get<QLineEdit>("eItemSearchID");
+        QLineEdit* desc = w.Get<QLineEdit>("eItemSearchDesc");
+        id->setFocus();
+        QTest::keyClicks(id, QLatin1String(c.Id));
+        desc->setFocus();
+        QTest::keyClicks(desc, QLatin1String(c.Desc));
+        QTest::mouseClick(w.Get<QPushButton>("bbItemSearch"), Qt::LeftButton);
+        EXPECT_EQ(Listed(w), c.Before);
+        w.SelectRoomItems({3});
+        QTest::mouseClick(w.Get<QPushButton>("bbItemStore"), Qt::LeftButton);
+        ASSERT_EQ(w.Db().Count(), 4);
+
+        QTest::mouseClick(w.Get<QToolButton>("sbItemUndo"), Qt::LeftButton);
+        EXPECT_EQ(w.Db().Count(), 3);
+        EXPECT_EQ(Listed(w), c.Before);
+        QTest::mouseClick(w.Get<QToolButton>("sbItemRedo"), Qt::LeftButton);
+        EXPECT_EQ(Listed(w), c.After);
+        EXPECT_TRUE(w.Get<QPushButton>("bbItemCancelSearch")->isEnabled());
     }
 }
