@@ -161,3 +161,44 @@ TEST(ValidateCommand, ListsFindingsAndAClickChoosesTheRoom)
     EXPECT_FALSE(list.isVisible());
     EXPECT_EQ(list.count(), 0);
 }
+
+TEST(ValidateCommand, AHugeReportShowsItsFirstLinesAndCountsTheRest)
+{
+    TEditorFixture f;
+    TFormMain& w = f.Form();
+    w.HandMode().BlinkTick();
+    TRoomList area(80, 80);
+    for (int y = 1; y <= 70; ++y)
+        for (int x = 1; x <= 70; ++x)
+            PlaceRoom(area, {x, y});
+    TRoom& busy = CompleteRoom(area, {75, 75});
+    busy.Items.resize(20); // nineteen items without a description
+    f.OpenArea(QStringLiteral("huge.arf"), area);
+    TValidationList& list = *w.RoomPanel().ValidationList();
+
+    w.Menu().miValidate->trigger();
+    // The count of the whole report, the lines of the list only as many as it keeps.
+    const TValidationReport whole = ValidateArea(f.Area(), w.ExportEncoding());
+    EXPECT_EQ(f.Asker().Warnings, QStringList{QString::fromStdString(whole.Summary())});
+    ASSERT_EQ(list.count(), MaxReportLines);
+    EXPECT_EQ(list.item(MaxReportLines - 2)->text(), QString::fromStdString(whole.Lines()[MaxReportLines - 2].Text()));
+    EXPECT_TRUE(list.item(MaxReportLines - 1)
+                    ->text()
+                    .endsWith(QStringLiteral(" more lines not shown: the report keeps the first 9999.")));
+    // The counting line has no room to lead to.
+    w.Document().SetActiveRoom(nullptr);
+    list.scrollToBottom();
+    ClickLine(list, MaxReportLines - 1);
+    EXPECT_EQ(w.Document().ActiveRoom(), nullptr);
+
+    // A room's many lines of one kind: the first three, then one line that counts the others
+    // and leads to the room as well.
+    f.Area().Clear();
+    TRoom& only = CompleteRoom(f.Area(), {75, 75});
+    only.Items.resize(20);
+    w.Menu().miValidate->trigger();
+    ASSERT_EQ(list.count(), 4);
+    EXPECT_EQ(list.item(3)->text(), QStringLiteral("ERROR:  Room: 1 (75:75) 16 more lines like: Item \"\" is missing description!"));
+    ClickLine(list, 3);
+    EXPECT_EQ(w.Document().ActiveRoom(), f.Area().RoomAt({75, 75}));
+}

@@ -2,6 +2,7 @@
 // what the map does then, and Cancel.
 #include "editorfixture.h"
 
+#include "export/wrap.h"
 #include "gui/app/statuspanels.h"
 #include "gui/options/formoptions.h"
 #include "gui/shared/codeeditor.h"
@@ -243,4 +244,30 @@ TEST(FormOptions, OkOnANonSquareMapLeavesItsSizeAlone)
         EXPECT_EQ(f.Form().Document().Undo().Count(), marks);
         EXPECT_EQ(f.Form().Status().Text(TStatusPanels::MapPixels), pixels);
     }
+}
+
+TEST(FormOptions, WrapWidthsAreTypedOnlyWithinTheirRange)
+{
+    TEditorFixture f;
+    f.Area().WrapFirst = -5; // from a file of another writer
+    TOptionsDriver o(f);
+    QSpinBox* first = o.Get<QSpinBox>("seWrapFirst");
+    QSpinBox* other = o.Get<QSpinBox>("seWrapOther");
+    EXPECT_EQ(first->value(), MinWrapWidth);
+    for (QSpinBox* spin : {first, other}) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QStringLiteral("-3"));
+        QTest::keyClick(spin, Qt::Key_Tab);
+        EXPECT_GE(spin->value(), MinWrapWidth);
+    }
+    other->setFocus();
+    other->selectAll();
+    QTest::keyClicks(other, QStringLiteral("99999"));
+    QTest::keyClick(other, Qt::Key_Tab);
+    EXPECT_LE(other->value(), MaxWrapWidth);
+    o.Click("bbOK");
+    EXPECT_GE(f.Area().WrapFirst, MinWrapWidth);
+    EXPECT_GE(f.Area().WrapOther, MinWrapWidth);
+    EXPECT_LE(f.Area().WrapOther, MaxWrapWidth);
 }

@@ -1,5 +1,6 @@
 #include "gui/options/formoptions.h"
 
+#include "export/wrap.h"
 #include "gui/document/areadocument.h"
 #include "gui/document/doctext.h"
 #include "gui/shared/codeeditor.h"
@@ -152,9 +153,11 @@ QWidget* TFormOptions::CreateMainTab()
     wrap->setObjectName(QStringLiteral("gbWrapping"));
     auto* wrapForm = new QFormLayout(wrap);
     m_seWrapFirst = SpinField(wrap, "seWrapFirst", QStringLiteral("1st row"),
-                              QStringLiteral("Width of the first line of exported texts"), 1, 500);
+                              QStringLiteral("Width of the first line of exported texts"), MinWrapWidth,
+                              MaxWrapWidth);
     m_seWrapOther = SpinField(wrap, "seWrapOther", QStringLiteral("Other rows"),
-                              QStringLiteral("Width of the other lines of exported texts"), 1, 500);
+                              QStringLiteral("Width of the other lines of exported texts"), MinWrapWidth,
+                              MaxWrapWidth);
     wrapForm->addRow(QStringLiteral("1st row"), m_seWrapFirst);
     wrapForm->addRow(QStringLiteral("Other rows"), m_seWrapOther);
     grid->addWidget(wrap, 2, 0);

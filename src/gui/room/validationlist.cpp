@@ -9,6 +9,7 @@ TValidationList::TValidationList(TAreaDocument& document, QWidget* parent)
     : QListWidget(parent), m_document(document), m_miHide(new QAction(QStringLiteral("Hide"), this))
 {
     setObjectName(QStringLiteral("lbValidation"));
+    setUniformItemSizes(true); // one line each: no item is measured
     setAccessibleName(QStringLiteral("Validation results"));
     setAccessibleDescription(QStringLiteral("Problems the validation found; a click on a line shows its room"));
     m_miHide->setObjectName(QStringLiteral("miHideValidation"));
@@ -24,8 +25,12 @@ void TValidationList::ShowReport(TValidationReport report)
 {
     m_report = std::move(report);
     clear();
+    // One call for all lines: the view lays out once, not once per line.
+    QStringList lines;
+    lines.reserve(m_report.Count());
     for (const TReportLine& line : m_report.Lines())
-        addItem(DocToQt(line.Text()));
+        lines.append(DocToQt(line.Text()));
+    addItems(lines);
 }
 
 void TValidationList::keyPressEvent(QKeyEvent* event)
