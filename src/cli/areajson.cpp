@@ -5,6 +5,8 @@
 #include "files/loadlimits.h"
 #include "kberror.h"
 
+#include <algorithm>
+
 using nlohmann::json;
 using nlohmann::ordered_json;
 
@@ -302,6 +304,11 @@ void AreaFromJsonText(const std::string& text, const std::string& fileName, TRoo
     stream.RaiseElementErrors();
     // The listed order is kept: one stable sort leaves a list in position order as it was.
     area.AddRooms(std::move(rooms));
+    // Hand-written JSON often numbers its rooms and leaves LastNumber out: new rooms then
+    // follow the largest number rather than the file being refused.
+    if (!top.contains("LastNumber"))
+        for (int i = 0; i < area.Count(); ++i)
+            area.LastNumber = std::max(area.LastNumber, std::as_const(area)[i].Number);
     for (auto& room : defaults)
         area.DefaultRooms.Add(std::move(room));
 }

@@ -196,6 +196,16 @@ TEST(CliArea, BuildRefusesAreasItsLoaderWouldNotLoadAsBuilt)
     EXPECT_EQ(area[1].Number, 2147483646);
     EXPECT_EQ(area[2].Number, 2147483647);
     EXPECT_EQ(area.LastNumber, 2147483647);
+
+    // Without LastNumber the given numbers are kept and new rooms follow the largest.
+    WriteFileBytes(dir.File("plain.json"), R"({"Rooms": [{"Number": 8, "X": 1, "Y": 1}, {"X": 3, "Y": 1}]})");
+    ASSERT_EQ(Cli({"build", dir.File("plain.json"), dir.File("plain.arf")}).ExitCode, 0);
+    TRoomList plain(0, 0);
+    LoadArea(dir.File("plain.arf"), plain);
+    ASSERT_EQ(plain.Count(), 2);
+    EXPECT_EQ(plain[0].Number, 8);
+    EXPECT_EQ(plain[1].Number, 9);
+    EXPECT_EQ(plain.LastNumber, 9);
 }
 
 TEST(CliArea, BuildReadsTheJsonAsAParsedDocumentWould)
