@@ -24,6 +24,15 @@ int TFileDescriptor::Close()
     return rc == 0 ? 0 : errno;
 }
 
+int WriteSyncClose(TFileDescriptor& file, std::string_view bytes)
+{
+    int err = WriteAll(file.Get(), bytes);
+    if (err == 0 && ::fsync(file.Get()) != 0)
+        err = errno;
+    const int closeErr = file.Close();
+    return err != 0 ? err : closeErr;
+}
+
 int WriteAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {

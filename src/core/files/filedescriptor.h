@@ -23,3 +23,6 @@ private:
 
 // Writes every byte, going on after short writes: 0, or the errno of the failure.
 int WriteAll(int fd, std::string_view bytes);
+// Writes every byte, flushes them to the disk and closes the file: 0, or the errno of the
+// first failure. The file is closed in any case.
+int WriteSyncClose(TFileDescriptor& file, std::string_view bytes);

@@ -1,30 +1,17 @@
 #include "files/fixednamefile.h"
 
 #include "files/filedescriptor.h"
-#include "kberror.h"
+#include "files/savefile.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-[[noreturn]] void CannotWrite(const std::string& fileName, const std::string& cause)
-{
-    throw EKbError("Cannot write file \"" + fileName + "\". " + cause);
-}
-
-std::string TempName(const std::string& base)
-{
-    static std::mt19937_64 rng{std::random_device{}()};
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%08llx.tmp", static_cast<unsigned long long>(rng() & 0xFFFFFFFFull));
-    return base + suffix;
-}
+[[noreturn]] void CannotWrite(const std::string& fileName, const std::string& cause) { ThrowCannotWrite(fileName, cause); }
 } // namespace
 
 void SaveFixedNameFile(const std::string& fileName, std::string_view bytes)
@@ -54,7 +41,7 @@ void SaveFixedNameFile(const std::string& fileName, std::string_view bytes)
     std::string temp;
     TFileDescriptor file;
     for (int attempt = 0; attempt < 16 && !file.IsOpen(); ++attempt) {
-        temp = TempName(base);
+        temp = TempSaveName(base);
         file = TFileDescriptor(
             ::openat(folder.Get(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (!file.IsOpen() && errno != EEXIST)
@@ -62,12 +49,7 @@ void SaveFixedNameFile(const std::string& fileName, std::string_view bytes)
     }
     if (!file.IsOpen())
         CannotWrite(fileName, std::strerror(errno));
-    int err = WriteAll(file.Get(), bytes);
-    if (err == 0 && ::fsync(file.Get()) != 0)
-        err = errno;
-    const int closeErr = file.Close();
-    if (err == 0)
-        err = closeErr;
+    int err = WriteSyncClose(file, bytes);
     // renameat replaces the entry itself: a link goes, whatever it pointed to stays.
     if (err == 0 && ::renameat(folder.Get(), temp.c_str(), folder.Get(), base.c_str()) != 0)
         err = errno;

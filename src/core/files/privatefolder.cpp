@@ -1,6 +1,7 @@
 #include "files/privatefolder.h"
 
 #include "files/inputfile.h"
+#include "files/savefile.h"
 #include "kberror.h"
 
 #include <algorithm>
@@ -130,17 +131,14 @@ void TPrivateFolder::WriteFile(const std::string& name, const std::string& bytes
         throw EKbError("Cannot create file \"" + shown + "\". " + ErrnoText(errno));
     int err = ::fchmod(file.Get(), 0600) != 0 ? errno : 0;
     if (err == 0)
-        err = WriteAll(file.Get(), bytes);
-    if (err == 0 && ::fsync(file.Get()) != 0)
-        err = errno;
-    const int closeErr = file.Close();
-    if (err == 0)
-        err = closeErr;
+        err = WriteSyncClose(file, bytes);
+    else
+        file.Close();
     if (err == 0 && ::renameat(m_fd.Get(), temp.c_str(), m_fd.Get(), name.c_str()) != 0)
         err = errno;
     if (err != 0) {
         ::unlinkat(m_fd.Get(), temp.c_str(), 0);
-        throw EKbError("Cannot write file \"" + shown + "\". " + ErrnoText(err));
+        ThrowCannotWrite(shown, ErrnoText(err));
     }
 }
 

@@ -23,18 +23,9 @@ namespace fs = std::filesystem;
 namespace {
 std::string ErrnoText(int err) { return std::strerror(err); }
 
-[[noreturn]] void CannotWrite(const std::string& fileName, const std::string& cause)
-{
-    throw EKbError("Cannot write file \"" + fileName + "\". " + cause);
-}
+[[noreturn]] void CannotWrite(const std::string& fileName, const std::string& cause) { ThrowCannotWrite(fileName, cause); }
 
-std::string TempNameBeside(const fs::path& target)
-{
-    static std::mt19937_64 rng{std::random_device{}()};
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%08llx.tmp", static_cast<unsigned long long>(rng() & 0xFFFFFFFFull));
-    return target.string() + suffix;
-}
+std::string TempNameBeside(const fs::path& target) { return TempSaveName(target.string()); }
 
 // A temporary file of a save of that target: "NAME.XXXXXXXX.tmp", eight hex digits.
 bool IsTempNameOf(const std::string& entry, const std::string& target)
@@ -131,6 +122,19 @@ bool ExistingTarget(const std::string& fileName, const fs::path& target, struct 
 }
 } // namespace
 
+std::string TempSaveName(const std::string& base)
+{
+    static std::mt19937_64 rng{std::random_device{}()};
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, ".%08llx.tmp", static_cast<unsigned long long>(rng() & 0xFFFFFFFFull));
+    return base + suffix;
+}
+
+void ThrowCannotWrite(const std::string& fileName, const std::string& cause)
+{
+    throw EKbError("Cannot write file \"" + fileName + "\". " + cause);
+}
+
 void SaveFileAtomically(const std::string& fileName, const std::string& bytes)
 {
     const fs::path target = SaveTarget(fileName);
@@ -159,12 +163,9 @@ void SaveFileAtomically(const std::string& fileName, const std::string& bytes)
             err = errno;
     }
     if (err == 0)
-        err = WriteAll(file.Get(), bytes);
-    if (err == 0 && ::fsync(file.Get()) != 0)
-        err = errno;
-    const int closeErr = file.Close();
-    if (err == 0)
-        err = closeErr;
+        err = WriteSyncClose(file, bytes);
+    else
+        file.Close();
     if (err != 0) {
         ::unlink(temp.c_str());
         CannotWrite(fileName, ErrnoText(err));

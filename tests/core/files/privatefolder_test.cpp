@@ -165,10 +165,11 @@ TEST(PrivateFolder, ReadsOnlyRegularFilesWithinTheLimitAndAtOnce)
     };
     for (const Case& c : cases) {
         const std::string error = ReadError(folder, c.name);
-        if (*c.expected == '\0')
+        if (*c.expected == '\0') {
             EXPECT_EQ(error, "") << c.name;
-        else
+        } else {
             EXPECT_NE(error.find(c.expected), std::string::npos) << c.name << ": " << error;
+        }
         if (*c.expected != '\0' && std::string(c.name) != "absent")
             EXPECT_NE(error.find((dir / c.name).string()), std::string::npos) << error;
     }
