@@ -170,7 +170,8 @@ TEST(PrivateFolder, ReadsOnlyRegularFilesWithinTheLimitAndAtOnce)
         } else {
             EXPECT_NE(error.find(c.expected), std::string::npos) << c.name << ": " << error;
         }
-        if (*c.expected != '\0' && std::string(c.name) != "absent")
+        if (*c.expected != '\0' && std::string(c.name) != "absent") {
             EXPECT_NE(error.find((dir / c.name).string()), std::string::npos) << error;
+        }
     }
 }
