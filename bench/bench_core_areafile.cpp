@@ -122,10 +122,10 @@ void BM_BaselineInflate(benchmark::State& state)
 }
 BENCHMARK(BM_BaselineInflate)->Unit(benchmark::kMillisecond);
 
-// 100,000 bare rooms on one row, stored in ascending or descending position order.
+// 60,000 bare rooms on one row (within the widest grid), stored in ascending or descending position order.
 std::string RowOfRoomsFile(bool descending)
 {
-    const int count = 100000;
+    const int count = 60000;
     TRoomList area(count, 1);
     area.AutoSort = false;
     for (int i = 0; i < count; ++i) {
