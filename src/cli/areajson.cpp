@@ -285,11 +285,11 @@ void AreaFromJsonText(const std::string& text, const std::string& fileName, TRoo
 {
     // A room takes at least its own size once loaded: more rooms than the content limit holds
     // of those can never load, and are not built.
-    const size_t maxRooms = TLoadLimits{}.MaxContentBytes / sizeof(TRoom);
+    constexpr size_t maxRooms = TLoadLimits{}.MaxContentBytes / sizeof(TRoom);
     std::vector<std::unique_ptr<TRoom>> rooms, defaults;
     const auto reader = [&](std::vector<std::unique_ptr<TRoom>>& list, const char* key) {
         return TJsonStreamedKey{key, [&list] { list.clear(); },
-                                [&list, &c, key, maxRooms](const json& element) {
+                                [&list, &c, key](const json& element) {
                                     if (list.size() >= maxRooms)
                                         throw EKbError(std::string("JSON: \"") + key +
                                                        "\" holds more rooms than an area file can hold.");
