@@ -59,12 +59,16 @@ TEST(CliExport, UnwritableRoomsDirectoryFailsWithExitThree)
     EXPECT_FALSE(fs::exists(out / "forest.h")); // the run ends before any file
 
     // Permissions only hold back a user without the power to ignore them: the run is made as one.
+    // The tool and the area are copied beside it: the checkout may lie where that user cannot go.
     fs::remove(out / "rooms");
     fs::create_directory(out / "rooms");
+    const fs::path tool = tmp.Path() / "cli", area = tmp.Path() / "forest.arf";
+    fs::copy_file(KB_CLI_PATH, tool);
+    fs::copy_file(Example(), area);
     GiveToNormalUser(tmp.Path());
     const std::string seen = RunAsNormalUser([&] {
         fs::permissions(out / "rooms", fs::perms::owner_read | fs::perms::owner_exec);
-        const auto run = Cli({"export", Example(), out.string(), "--script"});
+        const auto run = RunCommand(tool.string(), {"export", area.string(), out.string(), "--script"}, {kEpoch});
         return std::to_string(run.ExitCode) + "\n" + run.Out + "\n" + run.Err;
     });
     EXPECT_EQ(seen.substr(0, 2), "3\n") << seen;
