@@ -1,47 +1,18 @@
-// Area file and undo costs on the 100 x 100-room area, each next to its baseline:
-// SaveArea against bare deflate of the same inflated bytes, LoadArea (and the load alone,
-// without freeing the area) against bare inflate of the same file, loading rooms stored in
-// descending against ascending order, AddMark after one edit with the memory it keeps, and
-// Undo; the last two also on 300 x 300 rooms, where they must stay within ten times the
-// cost, as they follow the edit, not the area.
+// Area file costs on the 100 x 100-room area, each next to its baseline: SaveArea against
+// bare deflate of the same inflated bytes, LoadArea (and the load alone, without freeing the
+// area) against bare inflate of the same file, loading rooms stored in descending against
+// ascending order. The undo costs, which count allocations, are in their own program so that
+// the counting does not weigh on the loads here.
 #include "benchutil/generatedarea.h"
 #include "files/areafile.h"
 #include "files/zstream.h"
-#include "model/areaundo.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <malloc.h>
-#include <new>
 
-// Live heap bytes of this program, to see what an undo mark keeps.
-static std::atomic<long long> g_liveBytes{0};
-
-void* operator new(size_t n)
-{
-    void* p = std::malloc(n ? n : 1);
-    if (!p)
-        throw std::bad_alloc();
-    g_liveBytes += static_cast<long long>(malloc_usable_size(p));
-    return p;
-}
-// GCC cannot see that operator new above is the malloc that this free matches.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept
-{
-    if (p) {
-        g_liveBytes -= static_cast<long long>(malloc_usable_size(p));
-        std::free(p);
-    }
-}
-void operator delete(void* p, size_t) noexcept { operator delete(p); }
-#pragma GCC diagnostic pop
 
 namespace {
 const TRoomList& Area(int roomsAcross = 100)
@@ -150,44 +121,6 @@ void BM_LoadRoomsStoredInOrder(benchmark::State& state)
 // 0: ascending, 1: descending.
 BENCHMARK(BM_LoadRoomsStoredInOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// Argument: rooms across and down.
-void BM_AddMarkAfterOneEdit(benchmark::State& state)
-{
-    TRoomList area(0, 0);
-    area.Assign(Area(static_cast<int>(state.range(0))));
-    TAUndoList history;
-    history.AddMark(area);
-    long long kept = 0;
-    int marks = 0;
-    int i = 0;
-    for (auto _ : state) {
-        area[(i++ * 7919) % area.Count()].Short += "x";
-        area.Modified = true;
-        const long long before = g_liveBytes.load();
-        history.AddMark(area);
-        kept += g_liveBytes.load() - before;
-        ++marks;
-    }
-    state.counters["KiB_kept_per_mark"] = marks ? kept / 1024.0 / marks : 0;
-}
-BENCHMARK(BM_AddMarkAfterOneEdit)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-void BM_Undo(benchmark::State& state)
-{
-    TRoomList area(0, 0);
-    area.Assign(Area(static_cast<int>(state.range(0))));
-    TAUndoList history;
-    history.AddMark(area);
-    area[10].Short = "edited";
-    history.AddMark(area);
-    for (auto _ : state) {
-        history.Undo(area);
-        state.PauseTiming();
-        history.Redo(area);
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_Undo)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();
